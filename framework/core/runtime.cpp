@@ -1,0 +1,169 @@
+#include "framework/core/runtime.h"
+
+#include "framework/core/trace.h"
+
+#include <chrono>
+#include <iostream>
+#include <set>
+#include <typeinfo>
+
+namespace fw {
+
+namespace {
+
+struct RuntimeState {
+    bool started = false;
+    bool running = false;
+    bool quitRequested = false;
+    bool unhandledReported = false;
+    int exitCode = 0;
+    std::set<std::string> classes;
+    Ref<Application> app;
+    EventLoop* loop = nullptr;
+    std::function<void(const std::string&, const std::string&)> reporter;
+    long long backgroundCalls = 0;
+    std::chrono::steady_clock::time_point lastRepaint{};
+};
+
+RuntimeState& State()
+{
+    static RuntimeState state;
+    return state;
+}
+
+} // namespace
+
+void RuntimeInit()
+{
+    auto& s = State();
+    s.started = true;
+    s.running = false;
+    s.quitRequested = false;
+    s.unhandledReported = false;
+    s.exitCode = 0;
+    s.classes.clear();
+    s.app.Release();
+    trace::Record("RuntimeInit");
+}
+
+int RuntimeExit()
+{
+    auto& s = State();
+    s.app.Release();
+    s.started = false;
+    const int code = s.quitRequested ? s.exitCode : (s.unhandledReported ? 1 : 0);
+    trace::Record("RuntimeExit " + std::to_string(code));
+    return code;
+}
+
+bool RuntimeStarted() { return State().started; }
+
+void RuntimeRegisterClass(const std::string& name, const std::string& base)
+{
+    auto& s = State();
+    if (s.classes.count(name))
+        return;
+    if (!base.empty() && !s.classes.count(base))
+        RuntimeRegisterClass(base);
+    s.classes.insert(name);
+    trace::Record("register class " + name);
+}
+
+bool RuntimeIsClassRegistered(const std::string& name) { return State().classes.count(name) > 0; }
+
+void RuntimeInitExternalClasses() { trace::Record("RuntimeInitExternalClasses"); }
+
+Ref<PluginEntrypointsTable> RuntimeAllocatePluginEntrypointsTable(int count)
+{
+    trace::Record("RuntimeAllocatePluginEntrypointsTable " + std::to_string(count));
+    return New<PluginEntrypointsTable>(count);
+}
+
+void RuntimeRegisterAppObject(Ref<Application> app)
+{
+    State().app = std::move(app);
+    trace::Record("register application object");
+}
+
+Ref<Application> App() { return State().app; }
+
+void SetEventLoop(EventLoop* loop) { State().loop = loop; }
+
+EventLoop* CurrentEventLoop() { return State().loop; }
+
+void RuntimeRun()
+{
+    auto& s = State();
+    trace::Record("RuntimeRun");
+    if (s.loop && !s.quitRequested) {
+        s.running = true;
+        try {
+            s.loop->Run();
+        } catch (...) {
+            s.running = false;
+            throw;
+        }
+        s.running = false;
+    }
+    trace::Record("event loop ended");
+    if (s.app)
+        s.app->Event_Close();
+}
+
+bool EventLoopRunning() { return State().running; }
+
+void Quit(int code)
+{
+    auto& s = State();
+    if (s.quitRequested)
+        return;
+    s.quitRequested = true;
+    s.exitCode = code;
+    trace::Record("Quit " + std::to_string(code));
+    if (s.loop)
+        s.loop->Quit();
+}
+
+bool QuitRequested() { return State().quitRequested; }
+
+std::string ExceptionKind(const std::exception& e)
+{
+    if (const auto* r = dynamic_cast<const RuntimeException*>(&e))
+        return r->Kind();
+    return typeid(e).name();
+}
+
+void UnhandledException(const std::exception& e)
+{
+    auto& s = State();
+    s.unhandledReported = true;
+    const std::string kind = ExceptionKind(e);
+    trace::Record("unhandled exception " + kind);
+    if (s.reporter)
+        s.reporter(kind, e.what());
+    else
+        std::cerr << "Unhandled " << kind << ": " << e.what() << '\n';
+}
+
+void SetUnhandledExceptionReporter(std::function<void(const std::string&, const std::string&)> reporter)
+{
+    State().reporter = std::move(reporter);
+}
+
+void RuntimeBackgroundTask()
+{
+    auto& s = State();
+    // Reading the clock on every pass would cost more than the loops it
+    // serves; once every 4096 calls is often enough for a 50 ms repaint.
+    if ((++s.backgroundCalls & 0xFFF) != 0 || !s.loop || !s.running)
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - s.lastRepaint < std::chrono::milliseconds(50))
+        return;
+    s.lastRepaint = now;
+    s.loop->Repaint();
+}
+
+long long BackgroundTaskCalls() { return State().backgroundCalls; }
+
+} // namespace fw

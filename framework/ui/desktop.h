@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/core/object.h"
+#include "framework/core/text.h"
+
+namespace fw {
+
+class FolderItem;
+
+// One choice of a file dialog's type list: the type's name and its
+// extensions, each with its leading dot.
+struct FileFilter {
+    std::string name;
+    std::vector<std::string> extensions;
+};
+
+// Everything that talks to the user outside our windows or hands work to
+// other programs: message boxes, file dialogs, the browser. The running
+// program uses Qt's; tests install a scripted one, so nothing ever blocks on
+// a modal dialog.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Shows a modal message box; returns the button pressed (1 = OK).
+    virtual int MessageBox(const std::string& message, int code, const std::string& title) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> OpenFileDialog(const std::vector<FileFilter>& filters,
+                                                      const std::string& startFolder) = 0;
+    virtual std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
+                                                      const std::string& startFolder,
+                                                      const std::string& defaultName) = 0;
+    // Hands a URL to the desktop's default handler for it.
+    virtual void OpenURL(const std::string& url) = 0;
+};
+
+// The desktop in use; nullptr restores Qt's.
+void SetDesktop(Desktop* desktop);
+Desktop& CurrentDesktop();
+
+// Message box: code 16 is a stop icon with one OK button, 0 a plain OK box.
+int MsgBox(const String& message, int code = 0, const String& title = "");
+// File dialogs limited to a registered file type; nil when cancelled.
+Ref<FolderItem> GetOpenFolderItem(const String& typeName);
+Ref<FolderItem> GetSaveFolderItem(const String& typeName, const String& defaultName);
+void ShowURL(const String& url);
+
+} // namespace fw
