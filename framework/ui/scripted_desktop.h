@@ -1,0 +1,70 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/ui/desktop.h"
+
+namespace fw {
+
+// A desktop whose answers are scripted, for tests: it records every message
+// box and URL, and answers file dialogs from a queue (an empty queue or a
+// queued nullopt cancels). Installs itself while it lives.
+class ScriptedDesktop : public Desktop {
+public:
+    struct Message {
+        std::string text;
+        int code;
+        std::string title;
+    };
+    struct Dialog {
+        bool save;
+        std::vector<FileFilter> filters;
+        std::string startFolder;
+        std::string defaultName;
+    };
+
+    ScriptedDesktop() { SetDesktop(this); }
+    ~ScriptedDesktop() override { SetDesktop(nullptr); }
+    ScriptedDesktop(const ScriptedDesktop&) = delete;
+    ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
+
+    std::vector<Message> messages;
+    std::vector<Dialog> dialogs;
+    std::vector<std::string> urls;
+    std::deque<std::optional<std::string>> fileAnswers;
+
+    int MessageBox(const std::string& message, int code, const std::string& title) override
+    {
+        messages.push_back({message, code, title});
+        return 1;
+    }
+    std::optional<std::string> OpenFileDialog(const std::vector<FileFilter>& filters,
+                                              const std::string& startFolder) override
+    {
+        dialogs.push_back({false, filters, startFolder, {}});
+        return Next();
+    }
+    std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
+                                              const std::string& startFolder,
+                                              const std::string& defaultName) override
+    {
+        dialogs.push_back({true, filters, startFolder, defaultName});
+        return Next();
+    }
+    void OpenURL(const std::string& url) override { urls.push_back(url); }
+
+private:
+    std::optional<std::string> Next()
+    {
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace fw
