@@ -50,23 +50,35 @@ long DecodeUtf8(std::string_view s, std::size_t i, std::size_t& len)
     return code;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
+// Writes the UTF-8 form of c to out (room for 4 bytes); gives its length.
+std::size_t EncodeUtf8(char32_t c, char* out)
 {
     if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        out[0] = static_cast<char>(c);
+        return 1;
     }
+    if (c < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (c >> 6));
+        out[1] = static_cast<char>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (c >> 12));
+        out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (c >> 18));
+    out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (c & 0x3F));
+    return 4;
+}
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    char bytes[4];
+    out.append(bytes, EncodeUtf8(c, bytes));
 }
 
 // Code points 0x80..0x9F of Windows-1252; the five undefined bytes keep their
@@ -173,6 +185,24 @@ public:
         return fromByte;
     }
 
+    // Appends bytes of the string's own encoding holding chars characters
+    // (-1: not known); in place when nothing else shares the buffer.
+    static void Append(String& s, std::string_view add, std::int64_t chars)
+    {
+        if (s.m_buffer.use_count() == 1 && s.m_offset + s.m_length == s.m_buffer->size()) {
+            s.m_buffer->append(add);
+        } else {
+            auto fresh = std::make_shared<std::string>();
+            fresh->reserve((s.m_length + add.size()) * 2);
+            fresh->append(s.Bytes());
+            fresh->append(add);
+            s.m_buffer = std::move(fresh);
+            s.m_offset = 0;
+        }
+        s.m_length += add.size();
+        s.m_charCount = (s.m_charCount >= 0 && chars >= 0) ? s.m_charCount + chars : -1;
+    }
+
     static String Slice(const String& s, std::size_t byteFrom, std::size_t byteTo, std::int64_t chars)
     {
         String r = Make(s.m_buffer, s.m_offset + byteFrom, byteTo - byteFrom, s.m_encoding);
@@ -194,11 +224,6 @@ String String::FromBytes(std::string bytes, Encoding encoding)
 {
     const std::size_t n = bytes.size();
     return TextAccess::Make(std::make_shared<std::string>(std::move(bytes)), 0, n, encoding);
-}
-
-std::string_view String::Bytes() const
-{
-    return std::string_view(*m_buffer).substr(m_offset, m_length);
 }
 
 std::string String::ToUTF8() const
@@ -229,20 +254,7 @@ String& String::operator+=(const String& other)
         }
         return *this;
     }
-    const std::int64_t otherChars = other.m_charCount;
-    const std::string_view add = other.Bytes(); // read before a possible reallocation
-    if (m_buffer.use_count() == 1 && m_offset + m_length == m_buffer->size()) {
-        m_buffer->append(add);
-    } else {
-        auto fresh = std::make_shared<std::string>();
-        fresh->reserve((m_length + add.size()) * 2);
-        fresh->append(Bytes());
-        fresh->append(add);
-        m_buffer = std::move(fresh);
-        m_offset = 0;
-    }
-    m_length += add.size();
-    m_charCount = (m_charCount >= 0 && otherChars >= 0) ? m_charCount + otherChars : -1;
+    TextAccess::Append(*this, other.Bytes(), other.m_charCount);
     return *this;
 }
 
@@ -285,30 +297,63 @@ String Right(const String& s, int n)
     return TextAccess::Slice(s, from, s.Bytes().size(), take);
 }
 
-int Asc(const String& s)
+namespace {
+
+// Code of the character at byte i, as Asc gives it.
+int CodeAt(std::string_view v, std::size_t i, Encoding encoding)
 {
-    const auto v = s.Bytes();
-    if (v.empty())
-        return 0;
-    if (s.GetEncoding() != Encoding::UTF8)
-        return static_cast<unsigned char>(v[0]);
+    const auto b = static_cast<unsigned char>(v[i]);
+    if (encoding != Encoding::UTF8 || b < 0x80)
+        return b;
     std::size_t len = 0;
-    const long code = DecodeUtf8(v, 0, len);
-    return code < 0 ? static_cast<unsigned char>(v[0]) : static_cast<int>(code);
+    const long code = DecodeUtf8(v, i, len);
+    return code < 0 ? static_cast<unsigned char>(v[i]) : static_cast<int>(code);
 }
 
-String Chr(Encoding encoding, int code)
+// Writes the bytes of the character of that code to out (room for 4 bytes)
+// and gives their number; raises as Chr does.
+std::size_t CharacterBytes(Encoding encoding, int code, char* out)
 {
     if (encoding == Encoding::UTF8) {
         if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
             throw EncodingException("The code " + std::to_string(code) + " names no Unicode character.");
-        std::string out;
-        AppendUtf8(out, static_cast<char32_t>(code));
-        return String(out);
+        return EncodeUtf8(static_cast<char32_t>(code), out);
     }
     if (code < 0 || code > 255)
         throw EncodingException("The code " + std::to_string(code) + " names no single-byte character.");
-    return String::FromBytes(std::string(1, static_cast<char>(code)), encoding);
+    out[0] = static_cast<char>(code);
+    return 1;
+}
+
+} // namespace
+
+int Asc(const String& s)
+{
+    const auto v = s.Bytes();
+    return v.empty() ? 0 : CodeAt(v, 0, s.GetEncoding());
+}
+
+int AscAt(const String& s, int position)
+{
+    if (position < 1 || position > TextAccess::CharCount(s))
+        return 0;
+    return CodeAt(s.Bytes(), TextAccess::ByteOffset(s, position - 1), s.GetEncoding());
+}
+
+String Chr(Encoding encoding, int code)
+{
+    char bytes[4];
+    return String::FromBytes(std::string(bytes, CharacterBytes(encoding, code, bytes)), encoding);
+}
+
+void AppendChr(String& s, Encoding encoding, int code)
+{
+    if (s.IsEmpty() || s.GetEncoding() != encoding) {
+        s += Chr(encoding, code);
+        return;
+    }
+    char bytes[4];
+    TextAccess::Append(s, std::string_view(bytes, CharacterBytes(encoding, code, bytes)), 1);
 }
 
 bool IsValidEncoding(const String& s)

@@ -35,7 +35,7 @@ public:
     static String FromBytes(std::string bytes, Encoding encoding);
 
     Encoding GetEncoding() const { return m_encoding; }
-    std::string_view Bytes() const;
+    std::string_view Bytes() const { return std::string_view(m_buffer->data() + m_offset, m_length); }
     bool IsEmpty() const { return m_length == 0; }
     // The text as UTF-8 bytes, converted from its encoding.
     std::string ToUTF8() const;
@@ -67,10 +67,15 @@ String Mid(const String& s, int start, int length);
 String Right(const String& s, int n);
 // Code of the first character in the string's encoding; 0 for "".
 int Asc(const String& s);
+// Asc(Mid(s, position, 1)) without making the one-character string, so a
+// scan stays cheap; 0 outside 1 to Len.
+int AscAt(const String& s, int position);
 // The one-character string of that code. Raises EncodingException when the
 // code names no character of the encoding (UTF-8: outside 0..0x10FFFF or a
 // surrogate; single-byte: outside 0..255).
 String Chr(Encoding encoding, int code);
+// s += Chr(encoding, code), in place when nothing else shares s's buffer.
+void AppendChr(String& s, Encoding encoding, int code);
 // The same text in another encoding. ASCII and Windows-1252 convert to each
 // other byte for byte; a character Windows-1252 or ASCII cannot hold becomes
 // "?". Raises EncodingException for UTF-8 text that is not valid UTF-8.
