@@ -30,30 +30,29 @@ fw::String Scramble(const fw::String& text, std::int32_t delta, fw::Encoding enc
     const fw::String source = fw::ConvertEncoding(text, encoding);
     fw::String result = fw::String::FromBytes(std::string(), encoding);
     for (int i = fw::Len(source); i >= 1; --i) {
-        const std::int64_t code = std::int64_t{fw::Asc(fw::Mid(source, i, 1))} + delta;
+        const std::int64_t code = std::int64_t{fw::AscAt(source, i)} + delta;
         if ((writing && code == TerminatorCode) || code > std::numeric_limits<int>::max())
             throw fw::EncodingException("The code " + std::to_string(code) + " cannot be stored in a field.");
-        result += fw::Chr(encoding, static_cast<int>(code));
+        fw::AppendChr(result, encoding, static_cast<int>(code));
         fw::RuntimeBackgroundTask();
     }
     return result;
 }
 
-// Takes one field off the front of QnARead; the file's encoding decides
-// what the terminator is and how the field is unscrambled.
+// Takes one field off the front of QnARead, which holds text as the reader
+// of that encoding reads it; the encoding also decides how the field is
+// unscrambled.
 fw::Variant ReadField(fw::Encoding encoding, fw::String (*unscramble)(const fw::String&, std::int32_t))
 {
     const int length = fw::Len(QnARead);
-    fw::String collected = fw::String::FromBytes(std::string(), QnARead.GetEncoding());
     for (int position = 1;; ++position) {
         if (position > length)
             throw fw::RuntimeException("The " + QnAFile.ToUTF8() + " file ends inside a field.");
-        const fw::String character = fw::Mid(QnARead, position, 1);
-        if (fw::Asc(fw::ConvertEncoding(character, encoding)) == TerminatorCode) {
+        if (fw::AscAt(QnARead, position) == TerminatorCode) {
+            const fw::String collected = fw::Mid(QnARead, 1, position - 1);
             QnARead = fw::Right(QnARead, length - position);
             return fw::StringToVariant(fw::ConvertEncoding(unscramble(collected, ScramblingShift), encoding));
         }
-        collected += character;
         fw::RuntimeBackgroundTask();
     }
 }
