@@ -71,11 +71,11 @@ void RuntimeRegisterClass(const std::string& name, const std::string& base)
 
 bool RuntimeIsClassRegistered(const std::string& name) { return State().classes.count(name) > 0; }
 
-void RuntimeInitExternalClasses() { trace::Record("RuntimeInitExternalClasses"); }
+void RuntimeInitExternalClasses() { trace::Record("external classes initialised"); }
 
 Ref<PluginEntrypointsTable> RuntimeAllocatePluginEntrypointsTable(int count)
 {
-    trace::Record("RuntimeAllocatePluginEntrypointsTable " + std::to_string(count));
+    trace::Record("plug-in entry table allocated for " + std::to_string(count));
     return New<PluginEntrypointsTable>(count);
 }
 
