@@ -7,15 +7,15 @@ namespace fw {
 
 namespace {
 
-// Debian's fonts-wine ships a Tahoma with the original's metrics, outside
-// fontconfig's folders.
+// Debian's fonts-wine ships a Tahoma with the original's widths, outside
+// fontconfig's folders. Its bold face is drawn thin and wide, so bold text
+// is emboldened from the regular face instead.
 bool TahomaAvailable()
 {
     static const bool available = [] {
         if (QFontDatabase::hasFamily("Tahoma"))
             return true;
-        for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-            QFontDatabase::addApplicationFont(file);
+        QFontDatabase::addApplicationFont("/usr/share/wine/fonts/tahoma.ttf");
         return QFontDatabase::hasFamily("Tahoma");
     }();
     return available;

@@ -66,6 +66,20 @@ void AddButton(fw::Window& w, const char* name)
                        {{"Left", 10}, {"Top", 10}, {"Width", 80}, {"Height", 24}, {"Caption", name}});
 }
 
+// A window with one button whose Action runs the given method of the window.
+fw::Ref<OwnerWindow> WindowWithButton(void (OwnerWindow::*action)(fw::PushButton&))
+{
+    auto w = fw::New<OwnerWindow>();
+    OwnerWindow* self = w.Raw();
+    w->createControls = [self, action](TestWindow&) {
+        AddButton(*self, "Button");
+        fw::_InstallInstanceEventHandler(*fw::RuntimeWindowControlByName(*self, "Button"), "Action",
+                                         fw::RuntimeCreateDelegate(*self, action, "Action"));
+    };
+    fw::RunDefaultWindowConstructor(w);
+    return w;
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     Log containerLog; // outlives the windows, whose containers log here
@@ -262,13 +276,7 @@ TEST_F(WindowTest, AContainerEmbeddedInAPanelSitsOnThatPageKeepingItsDeclaredSiz
 TEST_F(WindowTest, AHandlersRuntimeExceptionIsReportedWhenReportingAndTheStepsBeforeItStay)
 {
     fw::ScriptedDesktop desktop;
-    auto w = fw::New<OwnerWindow>();
-    w->createControls = [&](TestWindow&) {
-        AddButton(*w, "Button");
-        fw::_InstallInstanceEventHandler(*fw::RuntimeWindowControlByName(*w, "Button"), "Action",
-                                         fw::RuntimeCreateDelegate(*w, &OwnerWindow::Throws, "Throws"));
-    };
-    fw::RunDefaultWindowConstructor(w);
+    auto w = WindowWithButton(&OwnerWindow::Throws);
     auto button = fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button");
 
     fw::SetHandlerErrors(fw::HandlerErrors::Report);
@@ -309,13 +317,7 @@ void RunLoop(const std::function<void()>& body)
 TEST_F(WindowTest, WhileTheEventLoopRunsAHandlersRuntimeExceptionIsReportedAndTheLoopGoesOn)
 {
     fw::ScriptedDesktop desktop;
-    auto w = fw::New<OwnerWindow>();
-    w->createControls = [&](TestWindow&) {
-        AddButton(*w, "Button");
-        fw::_InstallInstanceEventHandler(*fw::RuntimeWindowControlByName(*w, "Button"), "Action",
-                                         fw::RuntimeCreateDelegate(*w, &OwnerWindow::Throws, "Throws"));
-    };
-    fw::RunDefaultWindowConstructor(w);
+    auto w = WindowWithButton(&OwnerWindow::Throws);
     bool after = false;
     RunLoop([&] {
         fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button")->RaiseEvent("Action");
@@ -328,13 +330,7 @@ TEST_F(WindowTest, WhileTheEventLoopRunsAHandlersRuntimeExceptionIsReportedAndTh
 
 TEST_F(WindowTest, AnyOtherExceptionEndsTheEventLoopAndLeavesIt)
 {
-    auto w = fw::New<OwnerWindow>();
-    w->createControls = [&](TestWindow&) {
-        AddButton(*w, "Button");
-        fw::_InstallInstanceEventHandler(*fw::RuntimeWindowControlByName(*w, "Button"), "Action",
-                                         fw::RuntimeCreateDelegate(*w, &OwnerWindow::ThrowsOther, "ThrowsOther"));
-    };
-    fw::RunDefaultWindowConstructor(w);
+    auto w = WindowWithButton(&OwnerWindow::ThrowsOther);
     EXPECT_THROW(RunLoop([&] { fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button")->RaiseEvent("Action"); }),
                  std::logic_error);
 }
