@@ -1,6 +1,7 @@
 #include "page/qa_healthhist.h"
 
 #include "framework/ui/push_button.h"
+#include "framework/ui/tab_panel.h"
 #include "tests/page/page_window.h"
 
 #include <QFontInfo>
@@ -214,6 +215,50 @@ TEST_F(LayoutTest, OnlyBackFrameAndTheScrollBarFollowThePagesHeight)
     EXPECT_EQ(Field(10)->Top(), 983);
     EXPECT_EQ(Get("Print")->Top(), 1049);
     EXPECT_EQ(Bar()->Maximum(), 643);
+}
+
+// The page on the first tab of a panel, as a main window holds it: embedded
+// when the panel opens, and the window shrinks only in its own Open.
+class TabbedWindow : public TestWindow {
+public:
+    void Layout() override { fw::_SetProperties(*this, {{"Width", 555}, {"Height", 1152}}); }
+    void CreateControls() override
+    {
+        _AddControl("TabPanel1", fw::New<fw::TabPanel>());
+        fw::_SetProperties(*fw::RuntimeWindowControlByName(*this, "TabPanel1"),
+                           {{"Left", 5}, {"Top", 5}, {"Width", 545}, {"Height", 1112}, {"LockTop", true},
+                            {"LockBottom", true}, {"TabDefinition", "Health and Lifestyle History"}});
+        fw::_InstallInstanceEventHandler(*fw::RuntimeWindowControlByName(*this, "TabPanel1"), "Open",
+                                         fw::RuntimeCreateDelegate(*this, &TabbedWindow::PanelOpen, "PanelOpen"));
+        auto page = fw::New<QA_HealthHist>();
+        fw::RunDefaultWindowConstructor(page);
+        _AddControl("QA_HealthHist1", page);
+        fw::_SetProperties(*page, {{"InitialParent", "TabPanel1"}, {"Left", 8}, {"Top", 37}, {"Width", 537},
+                                   {"Height", 1075}, {"LockTop", true}, {"LockBottom", true},
+                                   {"TabPanelIndex", 1}, {"FocusChanged", false}});
+    }
+    void PanelOpen(fw::TabPanel& panel)
+    {
+        fw::RuntimeWindowControlByName<QA_HealthHist>(*this, "QA_HealthHist1")
+            ->EmbedWithinPanel(panel, 0, 0, 0, -1, -1);
+    }
+    void Event_Open() override { SetHeight(511); }
+};
+
+TEST(PageOnATabPanel, TakesItsFullHeightWhenItOpensAndScrollsWhatTheWindowLosesLater)
+{
+    WindowCleanup cleanup;
+    auto window = fw::New<TabbedWindow>();
+    fw::RunDefaultWindowConstructor(window);
+    auto page = fw::RuntimeWindowControlByName<QA_HealthHist>(*window, "QA_HealthHist1");
+    auto panel = fw::RuntimeWindowControlByName<fw::TabPanel>(*window, "TabPanel1");
+
+    EXPECT_EQ(page->FormHeight, 1075);
+    EXPECT_EQ(panel->Height(), 471);
+    EXPECT_EQ(page->Height(), 434);
+    EXPECT_EQ(fw::RuntimeWindowControlByName<fw::ScrollBar>(*page, "ScrollWindow")->Maximum(), 643);
+    EXPECT_TRUE(page->IsShown());
+    EXPECT_EQ(page->Widget()->parentWidget(), panel->ContentWidget(1));
 }
 
 } // namespace

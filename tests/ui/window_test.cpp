@@ -240,6 +240,14 @@ TEST_F(WindowTest, CloseRunsTheCloseEventsAndTheFrameworkLetsGoOfTheWindow)
     EXPECT_TRUE(watch.expired());
 }
 
+TEST_F(WindowTest, TheCloseBoxClosesTheWindowThroughItsCloseEvent)
+{
+    auto w = OpenTestWindow(100, 100, nullptr);
+    w->Widget()->close();
+    EXPECT_EQ(w->log.back(), "window Close");
+    EXPECT_FALSE(w->IsOpen());
+}
+
 TEST_F(WindowTest, TheImplicitWindowIsTheOpenWindowOfThatClass)
 {
     EXPECT_TRUE(fw::_GetImplicitWindow<TestWindow>().IsNil());
