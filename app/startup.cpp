@@ -33,7 +33,6 @@ void _ApplicationAddMenuHandlers() {}
 
 void _MakeDefaultView()
 {
-    fw::trace::Record("_MakeDefaultView");
     // The main window is not built yet: start-up ends here.
     MenuBar1Instance();
     std::cout << "QELM Questionnaires: start-up completed; the main window is not part of this build yet.\n";
@@ -77,6 +76,8 @@ void InitializationStep()
     fw::RuntimeRegisterClass("QnA_FakeSub", "Object");
     IE_Print::BackedUp = false;
     fw::trace::Record("IE_Print.BackedUp = false");
+    // The label the answer-file messages use (released again at shutdown).
+    QnA_Files::QnAFile = "QnA";
     fw::RuntimeRegisterClass("QA_HealthHist", "ContainerControl");
     fw::RuntimeRegisterClass("QA_HealthHist.Timer1", "Timer");
     fw::RuntimeRegisterClass("MenuBar1", "MenuBar");

@@ -18,3 +18,6 @@ export LSAN_OPTIONS=suppressions=$root/tests/support/lsan.supp:print_suppression
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 "$root/scripts/build.sh" "$root/build-sanitize" -DQELM_SANITIZE=ON -DQELM_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+
+echo "== fuzz the answer-file readers for a bounded time"
+"$root/scripts/fuzz.sh"

@@ -8,12 +8,6 @@ namespace fw {
 
 namespace {
 
-std::vector<RegisteredFileType>& Registry()
-{
-    static std::vector<RegisteredFileType> registry;
-    return registry;
-}
-
 std::vector<std::string> SplitExtensions(const std::string& list)
 {
     std::vector<std::string> out;
@@ -25,6 +19,36 @@ std::vector<std::string> SplitExtensions(const std::string& list)
         start = end + 1;
     }
     return out;
+}
+
+struct Registration {
+    RegisteredFileType type;
+    const FileType* owner; // nullptr when registered by name alone
+};
+
+std::vector<Registration>& Registry()
+{
+    static std::vector<Registration> registry;
+    return registry;
+}
+
+void Register(const FileType* owner, const String& name, const String& creator, const String& type,
+              const String& extensions)
+{
+    trace::Record("register file type " + name.ToUTF8() + " " + type.ToUTF8() + "/" + creator.ToUTF8());
+    Registry().push_back(
+        {{name.ToUTF8(), creator.ToUTF8(), type.ToUTF8(), SplitExtensions(extensions.ToUTF8())}, owner});
+}
+
+// Withdraws the earliest registration that pred accepts.
+template <class Pred>
+void Deregister(const String& name, Pred pred)
+{
+    auto& r = Registry();
+    const auto it = std::find_if(r.begin(), r.end(), pred);
+    if (it != r.end())
+        r.erase(it);
+    trace::Record("deregister file type " + name.ToUTF8());
 }
 
 bool EndsWithIgnoringCase(const String& name, const std::string& suffix)
@@ -43,7 +67,8 @@ void FileType::Withdraw()
     if (!m_registered)
         return;
     m_registered = false;
-    RuntimeDeregisterFileType(m_name);
+    // Its own registration, not another type's of the same name.
+    Deregister(m_name, [this](const Registration& r) { return r.owner == this; });
 }
 
 void FileType::SetName(const String& v)
@@ -73,7 +98,7 @@ void FileType::SetMacCreator(const String& v)
 String FileType::ToText()
 {
     if (!m_registered) {
-        RuntimeRegisterFileType(m_name, m_macCreator, m_macType, m_extensions);
+        Register(this, m_name, m_macCreator, m_macType, m_extensions);
         m_registered = true;
     }
     return m_name;
@@ -82,38 +107,36 @@ String FileType::ToText()
 void RuntimeRegisterFileType(const String& name, const String& creator, const String& type,
                              const String& extensions)
 {
-    trace::Record("register file type " + name.ToUTF8() + " " + type.ToUTF8() + "/" + creator.ToUTF8());
-    RegisteredFileType t{name.ToUTF8(), creator.ToUTF8(), type.ToUTF8(), SplitExtensions(extensions.ToUTF8())};
-    Registry().push_back(std::move(t));
+    Register(nullptr, name, creator, type, extensions);
 }
 
 void RuntimeDeregisterFileType(const String& name)
 {
-    auto& r = Registry();
-    const auto it = std::find_if(r.begin(), r.end(), [&](const RegisteredFileType& t) {
-        return TextEquals(String(t.name), name);
-    });
-    if (it != r.end())
-        r.erase(it);
-    trace::Record("deregister file type " + name.ToUTF8());
+    Deregister(name, [&](const Registration& r) { return TextEquals(String(r.type.name), name); });
 }
 
-std::vector<RegisteredFileType> RegisteredFileTypes() { return Registry(); }
+std::vector<RegisteredFileType> RegisteredFileTypes()
+{
+    std::vector<RegisteredFileType> out;
+    for (const auto& r : Registry())
+        out.push_back(r.type);
+    return out;
+}
 
 const RegisteredFileType* FindRegisteredFileType(const String& name)
 {
-    for (const auto& t : Registry())
-        if (TextEquals(String(t.name), name))
-            return &t;
+    for (const auto& r : Registry())
+        if (TextEquals(String(r.type.name), name))
+            return &r.type;
     return nullptr;
 }
 
 String MatchFileType(const String& fileName)
 {
-    for (const auto& t : Registry())
-        for (const auto& ext : t.extensions)
+    for (const auto& r : Registry())
+        for (const auto& ext : r.type.extensions)
             if (EndsWithIgnoringCase(fileName, ext))
-                return String(t.name);
+                return String(r.type.name);
     return String();
 }
 

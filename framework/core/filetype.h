@@ -45,9 +45,11 @@ struct RegisteredFileType {
 
 void RuntimeRegisterFileType(const String& name, const String& creator, const String& type,
                              const String& extensions);
+// Withdraws the earliest registration of that name (ignoring case).
 void RuntimeDeregisterFileType(const String& name);
 std::vector<RegisteredFileType> RegisteredFileTypes();
-// The registered type of that name (ignoring case); nullptr when none.
+// The registered type of that name (ignoring case); nullptr when none. Valid
+// until the registrations change.
 const RegisteredFileType* FindRegisteredFileType(const String& name);
 // The earliest registered type one of whose extensions the file name ends
 // with, ignoring case; "" when none fits.

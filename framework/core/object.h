@@ -82,7 +82,8 @@ public:
     int UBound() const { return static_cast<int>(m_items.size()) - 1; }
     int Count() const { return static_cast<int>(m_items.size()); }
     // New elements take T's default value (nil, null, 0).
-    void Redim(int ubound) { m_items.resize(ubound < -1 ? 0 : static_cast<std::size_t>(ubound + 1)); }
+    // Any bound below 0 empties the array.
+    void Redim(int ubound) { m_items.resize(ubound < 0 ? 0 : static_cast<std::size_t>(ubound) + 1); }
 
     T& operator()(int index) { return m_items[Checked(index)]; }
     const T& operator()(int index) const { return m_items[Checked(index)]; }

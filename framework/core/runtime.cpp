@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <iostream>
+#include <optional>
 #include <set>
 #include <typeinfo>
 
@@ -22,8 +23,12 @@ struct RuntimeState {
     EventLoop* loop = nullptr;
     std::function<void(const std::string&, const std::string&)> reporter;
     long long backgroundCalls = 0;
-    std::chrono::steady_clock::time_point lastRepaint{};
+    int callsSinceClock = 0;
+    std::optional<std::chrono::steady_clock::time_point> lastRepaint;
+    std::function<std::chrono::steady_clock::time_point()> clock;
 };
+
+constexpr int kCallsPerClockLook = 4096;
 
 RuntimeState& State()
 {
@@ -43,6 +48,8 @@ void RuntimeInit()
     s.exitCode = 0;
     s.classes.clear();
     s.app.Release();
+    s.callsSinceClock = 0;
+    s.lastRepaint.reset();
     trace::Record("RuntimeInit");
 }
 
@@ -71,11 +78,11 @@ void RuntimeRegisterClass(const std::string& name, const std::string& base)
 
 bool RuntimeIsClassRegistered(const std::string& name) { return State().classes.count(name) > 0; }
 
-void RuntimeInitExternalClasses() { trace::Record("RuntimeInitExternalClasses"); }
+void RuntimeInitExternalClasses() { trace::Record("external classes initialised"); }
 
 Ref<PluginEntrypointsTable> RuntimeAllocatePluginEntrypointsTable(int count)
 {
-    trace::Record("RuntimeAllocatePluginEntrypointsTable " + std::to_string(count));
+    trace::Record("plug-in entry table allocated for " + std::to_string(count));
     return New<PluginEntrypointsTable>(count);
 }
 
@@ -153,17 +160,24 @@ void SetUnhandledExceptionReporter(std::function<void(const std::string&, const 
 void RuntimeBackgroundTask()
 {
     auto& s = State();
+    ++s.backgroundCalls;
     // Reading the clock on every pass would cost more than the loops it
     // serves; once every 4096 calls is often enough for a 50 ms repaint.
-    if ((++s.backgroundCalls & 0xFFF) != 0 || !s.loop || !s.running)
+    if (++s.callsSinceClock < kCallsPerClockLook || !s.loop || !s.running)
         return;
-    const auto now = std::chrono::steady_clock::now();
-    if (now - s.lastRepaint < std::chrono::milliseconds(50))
+    s.callsSinceClock = 0;
+    const auto now = s.clock ? s.clock() : std::chrono::steady_clock::now();
+    if (s.lastRepaint && now - *s.lastRepaint < std::chrono::milliseconds(50))
         return;
     s.lastRepaint = now;
     s.loop->Repaint();
 }
 
 long long BackgroundTaskCalls() { return State().backgroundCalls; }
+
+void SetBackgroundClockForTesting(std::function<std::chrono::steady_clock::time_point()> clock)
+{
+    State().clock = std::move(clock);
+}
 
 } // namespace fw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <string>
@@ -37,9 +38,8 @@ private:
 };
 
 void RuntimeInit();
-// Ends the runtime and gives the exit status: the code of the last quit
-// request, 1 when an unhandled exception was reported and no quit asked for
-// another, else 0.
+// Ends the runtime and gives the exit status: the code of the quit request
+// that was taken, else 1 when an unhandled exception was reported, else 0.
 int RuntimeExit();
 bool RuntimeStarted();
 
@@ -63,7 +63,7 @@ bool EventLoopRunning();
 
 // Asks the application to quit with an exit code. The request returns to its
 // caller; the loop ends once the current event is done. Further requests
-// while quitting are ignored.
+// while quitting are ignored, so the first one's code is the exit status.
 void Quit(int code);
 bool QuitRequested();
 
@@ -78,5 +78,8 @@ std::string ExceptionKind(const std::exception& e);
 // only every few thousand calls, and repaints at most every 50 ms.
 void RuntimeBackgroundTask();
 long long BackgroundTaskCalls();
+// Lets tests drive the clock the background task looks at; an empty
+// function restores the steady clock.
+void SetBackgroundClockForTesting(std::function<std::chrono::steady_clock::time_point()> clock);
 
 } // namespace fw

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+
+#include "framework/core/object.h"
+#include "framework/core/text.h"
+
+namespace fw {
+
+class FolderItem;
+
+// Writes a new version of a file. The text goes to a temporary file beside
+// the target; Close flushes it to disk and puts it in the target's place in
+// one step, so a failure never leaves a half-written file where the old one
+// was. A stream dropped without Close discards what it wrote.
+class TextOutputStream : public Object {
+public:
+    TextOutputStream(const TextOutputStream&) = delete;
+    TextOutputStream& operator=(const TextOutputStream&) = delete;
+    ~TextOutputStream() override;
+
+    // Writes the text's bytes unchanged; adds no line end. Raises
+    // IOException when the system refuses them (the stream is then discarded).
+    void Write(const String& text);
+    // Makes the written text the file's content. Raises IOException when that
+    // fails; the old file is then left as it was. Closing again does nothing.
+    void Close();
+
+private:
+    friend class FolderItem;
+    TextOutputStream(int fd, std::string temporaryPath, std::string targetPath);
+    void Discard();
+    [[noreturn]] void Fail(const std::string& doing, int error);
+
+    int m_fd = -1;
+    std::string m_temporaryPath;
+    std::string m_targetPath;
+    bool m_closed = false;
+};
+
+// Reads a file's text.
+class TextInputStream : public Object {
+public:
+    TextInputStream(const TextInputStream&) = delete;
+    TextInputStream& operator=(const TextInputStream&) = delete;
+    ~TextInputStream() override;
+
+    // The rest of the file as one string tagged with the encoding. The bytes
+    // pass unchanged; UTF-8 text that is not valid UTF-8 raises
+    // EncodingException, a failed read IOException.
+    String ReadAll(Encoding encoding);
+    void Close();
+
+private:
+    friend class FolderItem;
+    TextInputStream(int fd, std::string path);
+
+    int m_fd = -1;
+    std::string m_path;
+};
+
+// "<doing> "<path>": <system error text>." for IOException messages.
+std::string FileErrorMessage(const std::string& doing, const std::string& path, int error);
+
+} // namespace fw

@@ -1,0 +1,52 @@
+#include "framework/core/filetype.h"
+#include "framework/core/folder_item.h"
+#include "framework/ui/desktop.h"
+
+#include <QDir>
+
+namespace fw {
+
+namespace {
+
+// Where the next file dialog starts: the user's home folder until a file has
+// been chosen, then the folder of the last choice.
+std::string& LastFolder()
+{
+    static std::string folder;
+    if (folder.empty())
+        folder = QDir::homePath().toStdString();
+    return folder;
+}
+
+std::vector<FileFilter> FiltersFor(const String& typeName)
+{
+    const RegisteredFileType* type = FindRegisteredFileType(typeName);
+    if (!type)
+        return {};
+    return {FileFilter{type->name, type->extensions}};
+}
+
+Ref<FolderItem> Chosen(const std::optional<std::string>& path)
+{
+    if (!path || path->empty())
+        return nullptr;
+    Ref<FolderItem> item = GetFolderItem(String(*path), 0);
+    const std::string absolute = item->AbsolutePath().ToUTF8();
+    const auto slash = absolute.rfind('/');
+    LastFolder() = slash == 0 ? "/" : absolute.substr(0, slash);
+    return item;
+}
+
+} // namespace
+
+Ref<FolderItem> GetOpenFolderItem(const String& typeName)
+{
+    return Chosen(CurrentDesktop().OpenFileDialog(FiltersFor(typeName), LastFolder()));
+}
+
+Ref<FolderItem> GetSaveFolderItem(const String& typeName, const String& defaultName)
+{
+    return Chosen(CurrentDesktop().SaveFileDialog(FiltersFor(typeName), LastFolder(), defaultName.ToUTF8()));
+}
+
+} // namespace fw

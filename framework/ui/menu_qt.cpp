@@ -1,0 +1,227 @@
+#include "framework/ui/menu_qt.h"
+
+#include "framework/core/runtime.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
+
+namespace fw {
+
+namespace {
+
+QString ToQ(const String& s) { return QString::fromStdString(s.ToUTF8()); }
+
+QKeySequence Shortcut(const String& text)
+{
+    QString s = ToQ(text);
+    if (s.startsWith("Cmd+"))
+        s.replace(0, 3, "Ctrl");
+    return QKeySequence(s);
+}
+
+enum class EditCommand { None, Undo, Cut, Copy, Paste, Clear, SelectAll };
+
+EditCommand CommandOf(const String& name)
+{
+    const std::string n = name.ToUTF8();
+    if (n == "EditUndo") return EditCommand::Undo;
+    if (n == "EditCut") return EditCommand::Cut;
+    if (n == "EditCopy") return EditCommand::Copy;
+    if (n == "EditPaste") return EditCommand::Paste;
+    if (n == "EditClear") return EditCommand::Clear;
+    if (n == "EditSelectAll") return EditCommand::SelectAll;
+    return EditCommand::None;
+}
+
+// The focused text editor, whichever Qt class it is.
+struct Editor {
+    QPlainTextEdit* plain = nullptr;
+    QTextEdit* rich = nullptr;
+    QLineEdit* line = nullptr;
+
+    static Editor Focused()
+    {
+        Editor e;
+        QWidget* w = QApplication::focusWidget();
+        e.plain = qobject_cast<QPlainTextEdit*>(w);
+        e.rich = qobject_cast<QTextEdit*>(w);
+        e.line = qobject_cast<QLineEdit*>(w);
+        return e;
+    }
+    bool Exists() const { return plain || rich || line; }
+    bool ReadOnly() const
+    {
+        return plain ? plain->isReadOnly() : rich ? rich->isReadOnly() : line ? line->isReadOnly() : true;
+    }
+    bool HasSelection() const
+    {
+        if (plain) return plain->textCursor().hasSelection();
+        if (rich) return rich->textCursor().hasSelection();
+        return line && line->hasSelectedText();
+    }
+    bool HasText() const
+    {
+        if (plain) return !plain->document()->isEmpty();
+        if (rich) return !rich->document()->isEmpty();
+        return line && !line->text().isEmpty();
+    }
+    bool CanUndo() const
+    {
+        if (plain) return plain->document()->isUndoAvailable();
+        if (rich) return rich->document()->isUndoAvailable();
+        return line && line->isUndoAvailable();
+    }
+    bool Applies(EditCommand c) const
+    {
+        if (!Exists())
+            return false;
+        switch (c) {
+        case EditCommand::Undo: return !ReadOnly() && CanUndo();
+        case EditCommand::Cut:
+        case EditCommand::Clear: return !ReadOnly() && HasSelection();
+        case EditCommand::Copy: return HasSelection();
+        case EditCommand::Paste: return !ReadOnly() && QApplication::clipboard()->mimeData() &&
+                                        QApplication::clipboard()->mimeData()->hasText();
+        case EditCommand::SelectAll: return HasText();
+        case EditCommand::None: return false;
+        }
+        return false;
+    }
+    void Run(EditCommand c) const
+    {
+        QObject* target = plain ? static_cast<QObject*>(plain) : rich ? static_cast<QObject*>(rich) : line;
+        if (!target)
+            return;
+        switch (c) {
+        case EditCommand::Undo: QMetaObject::invokeMethod(target, "undo"); break;
+        case EditCommand::Cut: QMetaObject::invokeMethod(target, "cut"); break;
+        case EditCommand::Copy: QMetaObject::invokeMethod(target, "copy"); break;
+        case EditCommand::Paste: QMetaObject::invokeMethod(target, "paste"); break;
+        case EditCommand::SelectAll: QMetaObject::invokeMethod(target, "selectAll"); break;
+        case EditCommand::Clear:
+            if (plain) {
+                auto cur = plain->textCursor();
+                cur.removeSelectedText();
+                plain->setTextCursor(cur);
+            } else if (rich) {
+                auto cur = rich->textCursor();
+                cur.removeSelectedText();
+                rich->setTextCursor(cur);
+            } else if (line) {
+                line->del();
+            }
+            break;
+        case EditCommand::None: break;
+        }
+    }
+};
+
+// Keeps the Edit items' enabled state in step with the focused field.
+class EditEnabler : public QObject {
+public:
+    EditEnabler(QObject* parent) : QObject(parent)
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { Follow(now); });
+        connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditEnabler::Update);
+        Update();
+    }
+    void Add(QAction* action, EditCommand command)
+    {
+        m_items.push_back({action, command});
+        Update();
+    }
+    void Update()
+    {
+        const Editor e = Editor::Focused();
+        for (const auto& item : m_items)
+            if (item.action)
+                item.action->setEnabled(e.Applies(item.command));
+    }
+
+private:
+    void Follow(QWidget* now)
+    {
+        for (const auto& c : m_connections)
+            disconnect(c);
+        m_connections.clear();
+        if (auto* p = qobject_cast<QPlainTextEdit*>(now)) {
+            m_connections << connect(p, &QPlainTextEdit::selectionChanged, this, &EditEnabler::Update)
+                          << connect(p, &QPlainTextEdit::textChanged, this, &EditEnabler::Update)
+                          << connect(p, &QPlainTextEdit::undoAvailable, this, &EditEnabler::Update);
+        } else if (auto* r = qobject_cast<QTextEdit*>(now)) {
+            m_connections << connect(r, &QTextEdit::selectionChanged, this, &EditEnabler::Update)
+                          << connect(r, &QTextEdit::textChanged, this, &EditEnabler::Update)
+                          << connect(r, &QTextEdit::undoAvailable, this, &EditEnabler::Update);
+        } else if (auto* l = qobject_cast<QLineEdit*>(now)) {
+            m_connections << connect(l, &QLineEdit::selectionChanged, this, &EditEnabler::Update)
+                          << connect(l, &QLineEdit::textChanged, this, &EditEnabler::Update);
+        }
+        Update();
+    }
+
+    struct Item {
+        QPointer<QAction> action;
+        EditCommand command;
+    };
+    std::vector<Item> m_items;
+    QList<QMetaObject::Connection> m_connections;
+};
+
+void AddItems(const MenuItem& node, QMenu* menu, EditEnabler* enabler)
+{
+    for (int i = 0; i < node.Count(); ++i) {
+        const Ref<MenuItem> item = node.Item(i);
+        if (item->IsSeparator()) {
+            menu->addSeparator();
+            continue;
+        }
+        if (item->Count() > 0) {
+            QMenu* sub = menu->addMenu(ToQ(item->Text()));
+            sub->setObjectName(ToQ(item->Name()));
+            AddItems(*item, sub, enabler);
+            continue;
+        }
+        QAction* action = menu->addAction(ToQ(item->Text()));
+        action->setObjectName(ToQ(item->Name()));
+        if (!item->KeyboardShortcut().IsEmpty())
+            action->setShortcut(Shortcut(item->KeyboardShortcut()));
+        if (dynamic_cast<const QuitMenuItem*>(item.Raw())) {
+            action->setMenuRole(QAction::QuitRole);
+            QObject::connect(action, &QAction::triggered, [] { Quit(0); });
+            continue;
+        }
+        const EditCommand command = CommandOf(item->Name());
+        if (command != EditCommand::None) {
+            QObject::connect(action, &QAction::triggered, [command] { Editor::Focused().Run(command); });
+            if (item->AutoEnable())
+                enabler->Add(action, command);
+        }
+    }
+    QObject::connect(menu, &QMenu::aboutToShow, enabler, &EditEnabler::Update);
+}
+
+} // namespace
+
+QMenuBar* BuildQtMenuBar(const MenuBar& bar, QWidget* parent)
+{
+    auto* qbar = new QMenuBar(parent);
+    auto* enabler = new EditEnabler(qbar);
+    for (int i = 0; i < bar.Count(); ++i) {
+        const Ref<MenuItem> menu = bar.Item(i);
+        QMenu* qmenu = qbar->addMenu(ToQ(menu->Text()));
+        qmenu->setObjectName(ToQ(menu->Name()));
+        AddItems(*menu, qmenu, enabler);
+    }
+    return qbar;
+}
+
+} // namespace fw

@@ -1,0 +1,145 @@
+#include "answers/file_types.h"
+#include "answers/qna_files.h"
+#include "app/menubar1.h"
+#include "app/startup.h"
+#include "framework/core/filetype.h"
+#include "framework/core/runtime.h"
+#include "framework/core/trace.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// Runs the whole process life with tracing on. The test quits the
+// application as soon as the event loop is about to run.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fw::trace::Enable(true);
+        fw::SetUnhandledExceptionReporter([this](const std::string& kind, const std::string& message) {
+            reports.push_back(kind + ": " + message);
+        });
+    }
+    void TearDown() override
+    {
+        fw::trace::Enable(false);
+        fw::SetUnhandledExceptionReporter(nullptr);
+    }
+
+    int Run(std::function<void(const std::string&)> listener)
+    {
+        fw::trace::SetListener(std::move(listener));
+        const int status = Startup::MainRoutine();
+        steps = fw::trace::Take();
+        return status;
+    }
+
+    static void QuitBeforeLoop(const std::string& step)
+    {
+        if (step == "_RuntimeRun")
+            fw::Quit(0);
+    }
+
+    // The steps that start with one of the prefixes, in order.
+    std::vector<std::string> Only(std::initializer_list<const char*> prefixes) const
+    {
+        std::vector<std::string> out;
+        for (const auto& s : steps)
+            for (const char* p : prefixes)
+                if (s.rfind(p, 0) == 0) {
+                    out.push_back(s);
+                    break;
+                }
+        return out;
+    }
+
+    std::vector<std::string> steps;
+    std::vector<std::string> reports;
+};
+
+TEST_F(StartupTest, StartUpRunsItsStepsInOrderAndQuitGivesExitStatusZero)
+{
+    EXPECT_EQ(Run(QuitBeforeLoop), 0);
+    EXPECT_THAT(Only({"RuntimeInit", "_", "RuntimeRun", "event loop", "RuntimeExit", "release window"}),
+                ElementsAre("RuntimeInit", "_RuntimeInitExternalClasses", "_InitPluginEntrypoints",
+                            "_InitFileTypes", "_NewAppInstance", "_ApplicationAddMenuHandlers",
+                            "_MakeDefaultView", "_RuntimeRun", "RuntimeRun", "event loop ended",
+                            "release window lists", "RuntimeExit 0"));
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(StartupTest, ProgramClassesRegisterInOrderEachAfterItsBase)
+{
+    Run(QuitBeforeLoop);
+    const auto registered = Only({"register class", "IE_Print"});
+    auto pos = [&](const std::string& s) {
+        return std::find(registered.begin(), registered.end(), s) - registered.begin();
+    };
+    const std::vector<std::string> order = {
+        "register class VelmoQnA",       "register class frmQnA",      "register class QA_HealthHist",
+        "register class frmQnA.QA_HealthHist1", "register class QnA_Data", "register class QnA_FakeSub",
+        "IE_Print.BackedUp = false",     "register class QA_HealthHist.Timer1", "register class MenuBar1"};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        EXPECT_LT(pos(order[i]), pos(order[i + 1])) << order[i] << " before " << order[i + 1];
+    EXPECT_LT(pos("register class Window"), pos("register class frmQnA"));
+}
+
+TEST_F(StartupTest, FileTypesRegisterOnceEachInDeclarationOrderBeforeTheApplicationObject)
+{
+    Run(QuitBeforeLoop);
+    EXPECT_THAT(Only({"register file type", "register application"}),
+                ElementsAre("register file type QELM Data (v1) QELD/QELD",
+                            "register file type QELM QnA (v1) QELQ/QELQ",
+                            "register file type HTML Document HTML/sfri",
+                            "register file type QELM Data (UTF8) QELM/QELM",
+                            "register file type QELM Data QELB/QELB",
+                            "register file type QELM QnA (UTF8) QLQA/QLQA",
+                            "register file type QELM QnA QLQB/QLQB", "register application object"));
+}
+
+TEST_F(StartupTest, ShutdownReleasesModuleValuesInTheirFixedOrder)
+{
+    Run(QuitBeforeLoop);
+    EXPECT_THAT(Only({"release"}),
+                ElementsAre("release window lists", "release QnA_Files.QnARead", "release QnA_Files.QnAWrite",
+                            "release QnA_Files.QnAFile", "release QA_Module.tmpSubject (nil)",
+                            "release FileTypes.pVelmoData", "release FileTypes.pVelmoQnA",
+                            "release FileTypes.pHTMLDocument", "release FileTypes.pVelmoDataUTF8",
+                            "release FileTypes.pVelmoDataBoth", "release FileTypes.pVelmoQnAUTF8",
+                            "release FileTypes.pVelmoQnABoth", "release MenuBar1._implicitInstance"));
+    // Releasing a file type withdraws its registration.
+    EXPECT_TRUE(fw::RegisteredFileTypes().empty());
+    EXPECT_TRUE(MenuBar1::_implicitInstance.IsNil());
+    EXPECT_TRUE(QnA_Files::QnAFile.IsEmpty());
+}
+
+TEST_F(StartupTest, FailureWhileRegisteringFileTypesIsReportedThenTheSameShutdownRuns)
+{
+    const int status = Run([](const std::string& step) {
+        if (step.rfind("register file type HTML Document", 0) == 0)
+            throw fw::RuntimeException("cannot register");
+    });
+    EXPECT_NE(status, 0);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "RuntimeException: cannot register");
+    // No application object, no window, no event loop.
+    EXPECT_TRUE(Only({"_NewAppInstance", "_MakeDefaultView", "RuntimeRun"}).empty());
+    EXPECT_THAT(Only({"release"}),
+                ElementsAre("release window lists", "release QnA_Files.QnARead", "release QnA_Files.QnAWrite",
+                            "release QnA_Files.QnAFile", "release QA_Module.tmpSubject (nil)",
+                            "release FileTypes.pVelmoData", "release FileTypes.pVelmoQnA",
+                            "release FileTypes.pHTMLDocument", "release FileTypes.pVelmoDataUTF8 (nil)",
+                            "release FileTypes.pVelmoDataBoth (nil)", "release FileTypes.pVelmoQnAUTF8 (nil)",
+                            "release FileTypes.pVelmoQnABoth (nil)", "release MenuBar1._implicitInstance (nil)"));
+    EXPECT_TRUE(fw::RegisteredFileTypes().empty());
+}
+
+} // namespace

@@ -1,0 +1,238 @@
+#include <csignal>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include "framework/core/filetype.h"
+#include "framework/core/folder_item.h"
+#include "tests/support/file_test_support.h"
+
+using test_support::ReadBytes;
+using test_support::ScratchFolder;
+using test_support::WriteBytes;
+
+namespace {
+
+fw::Ref<fw::FolderItem> Item(const std::string& path) { return fw::GetFolderItem(fw::String(path), 0); }
+
+std::string Utf8(const fw::String& s) { return s.ToUTF8(); }
+
+void Save(const std::string& path, const std::string& bytes)
+{
+    auto stream = Item(path)->CreateTextFile();
+    stream->Write(fw::String::FromBytes(bytes, fw::Encodings::UTF8));
+    stream->Close();
+}
+
+} // namespace
+
+TEST(FolderItem, NamesPathsAndURLs)
+{
+    ScratchFolder folder;
+    auto item = Item(folder / "a b\xC3\xA9.htm");
+    EXPECT_EQ(Utf8(item->Name()), "a b\xC3\xA9.htm");
+    EXPECT_EQ(Utf8(item->AbsolutePath()), folder / "a b\xC3\xA9.htm");
+    EXPECT_EQ(Utf8(item->URLPath()), "file://" + folder.Path() + "/a%20b%C3%A9.htm");
+
+    // A folder's path ends with the separator, so a name can follow directly.
+    EXPECT_EQ(Utf8(Item(folder.Path())->AbsolutePath()), folder.Path() + "/");
+    EXPECT_EQ(Utf8(Item(folder.Path() + "/")->Name()), folder.Path().substr(folder.Path().rfind('/') + 1));
+    EXPECT_TRUE(Item("").IsNil());
+}
+
+TEST(FolderItem, SettingTheNameRefersToAnotherFileAndRenamesNothing)
+{
+    ScratchFolder folder;
+    WriteBytes(folder / "answers", "old");
+    auto item = Item(folder / "answers");
+    item->SetName(item->Name() + ".vqa");
+
+    EXPECT_EQ(Utf8(item->AbsolutePath()), folder / "answers.vqa");
+    EXPECT_FALSE(item->Exists());
+    EXPECT_EQ(ReadBytes(folder / "answers"), "old");
+    EXPECT_THROW(item->SetName("../elsewhere"), fw::IOException);
+}
+
+TEST(FolderItem, TypeIsTheFirstRegisteredTypeWhoseExtensionFits)
+{
+    fw::RuntimeRegisterFileType("Notes (old)", "NOTE", "NOTE", ".not");
+    fw::RuntimeRegisterFileType("Notes", "NOTB", "NOTB", ".nte;.not");
+    EXPECT_EQ(Utf8(Item("/x/a.NOT")->Type()), "Notes (old)");
+    EXPECT_EQ(Utf8(Item("/x/a.nte")->Type()), "Notes");
+    EXPECT_EQ(Utf8(Item("/x/a.txt")->Type()), "");
+    fw::RuntimeDeregisterFileType("Notes (old)");
+    fw::RuntimeDeregisterFileType("Notes");
+}
+
+TEST(FolderItem, TypeAndCreatorCodesStayWithTheFile)
+{
+    ScratchFolder folder;
+    WriteBytes(folder / "page.htm", "<html></html>");
+    if (::setxattr((folder / "page.htm").c_str(), "user.probe", "x", 1, 0) != 0)
+        GTEST_SKIP() << "the temporary folder keeps no extended attributes";
+    auto item = Item(folder / "page.htm");
+    EXPECT_EQ(Utf8(item->MacType()), "");
+    item->SetMacType("HTML");
+    item->SetMacCreator("sfri");
+    EXPECT_EQ(Utf8(Item(folder / "page.htm")->MacType()), "HTML");
+    EXPECT_EQ(Utf8(Item(folder / "page.htm")->MacCreator()), "sfri");
+}
+
+TEST(FolderItem, CodesAreIgnoredWhereTheyCannotBeKept)
+{
+    ScratchFolder folder;
+    auto missing = Item(folder / "missing.htm");
+    EXPECT_NO_THROW(missing->SetMacType("HTML"));
+    EXPECT_EQ(Utf8(missing->MacType()), "");
+    auto proc = Item("/proc/self/stat");
+    EXPECT_NO_THROW(proc->SetMacCreator("sfri"));
+    EXPECT_EQ(Utf8(proc->MacCreator()), "");
+}
+
+TEST(TemporaryFolder, ComesFromTMPDIRAndEndsWithTheSeparator)
+{
+    ScratchFolder folder;
+    const char* old = std::getenv("TMPDIR");
+    const std::string saved = old ? old : "";
+    ::setenv("TMPDIR", folder.Path().c_str(), 1);
+    auto temporary = fw::TemporaryFolder();
+    ASSERT_FALSE(temporary.IsNil());
+    EXPECT_EQ(Utf8(temporary->AbsolutePath()), folder.Path() + "/");
+    ::setenv("TMPDIR", (folder / "gone").c_str(), 1);
+    EXPECT_TRUE(fw::TemporaryFolder().IsNil());
+    if (old)
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+}
+
+TEST(TextOutputStream, WritesTheBytesUnchangedAndReplacesTheOldFile)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "a.vqa";
+    WriteBytes(path, "an older and longer content");
+    ::chmod(path.c_str(), 0640);
+
+    auto stream = Item(path)->CreateTextFile();
+    stream->Write(fw::String("caf\xC3\xA9"));
+    stream->Write(fw::String::FromBytes("\x96\xFF", fw::Encodings::ASCII));
+    EXPECT_EQ(ReadBytes(path), "an older and longer content") << "nothing shows before Close";
+    stream->Close();
+    stream->Close();
+
+    EXPECT_EQ(ReadBytes(path), "caf\xC3\xA9\x96\xFF");
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
+    EXPECT_THROW(stream->Write("more"), fw::IOException);
+}
+
+TEST(TextOutputStream, StreamDroppedWithoutCloseLeavesTheOldFile)
+{
+    ScratchFolder folder;
+    WriteBytes(folder / "a.vqa", "old");
+    {
+        auto stream = Item(folder / "a.vqa")->CreateTextFile();
+        stream->Write("new");
+    }
+    EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old");
+    EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
+}
+
+TEST(TextOutputStream, CreateFailureNamesTheFileAndTheReason)
+{
+    ScratchFolder folder;
+    try {
+        Item(folder / "missing/a.vqa")->CreateTextFile();
+        FAIL() << "no exception";
+    } catch (const fw::IOException& e) {
+        EXPECT_EQ(e.Message(), "Cannot create \"" + (folder / "missing/a.vqa") + "\": No such file or directory.");
+    }
+    EXPECT_THROW(Item(folder.Path())->CreateTextFile(), fw::IOException);
+}
+
+TEST(TextOutputStream, FolderThatCannotBeWrittenKeepsTheOldFile)
+{
+    ScratchFolder folder;
+    WriteBytes(folder / "a.vqa", "old");
+    ::chmod(folder.Path().c_str(), 0500);
+    test_support::ObeyFilePermissions obey;
+    if (test_support::CanCreateIn(folder.Path()))
+        GTEST_SKIP() << "this process may write into read-only folders";
+    EXPECT_THROW(Save(folder / "a.vqa", "new"), fw::IOException);
+    EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old");
+}
+
+TEST(TextOutputStream, WriteFailureKeepsTheOldFileAndLeavesNoPartialFile)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "a.vqa";
+    WriteBytes(path, "old");
+    // A file size limit makes the disk "full" after 4 KiB, for root too.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    std::string message;
+    try {
+        Save(path, std::string(10000, 'x'));
+    } catch (const fw::IOException& e) {
+        message = e.Message();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(message, "Cannot write \"" + path + "\": File too large.");
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
+}
+
+TEST(TextOutputStream, CloseFailureLeavesNoTemporaryFile)
+{
+    ScratchFolder folder;
+    auto stream = Item(folder / "a.vqa")->CreateTextFile();
+    stream->Write("new");
+    std::filesystem::create_directory(folder / "a.vqa"); // the name is taken meanwhile
+    EXPECT_THROW(stream->Close(), fw::IOException);
+    EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "a.vqa"));
+}
+
+TEST(TextInputStream, ReadsEveryByteUnchanged)
+{
+    ScratchFolder folder;
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    WriteBytes(folder / "old.qlq", all);
+
+    auto stream = Item(folder / "old.qlq")->OpenAsTextFile();
+    const fw::String text = stream->ReadAll(fw::Encodings::ASCII);
+    stream->Close();
+    EXPECT_EQ(text.GetEncoding(), fw::Encodings::ASCII);
+    EXPECT_EQ(std::string(text.Bytes()), all);
+    EXPECT_EQ(fw::Len(text), 256);
+}
+
+TEST(TextInputStream, InvalidUTF8IsRefused)
+{
+    ScratchFolder folder;
+    WriteBytes(folder / "a.vqa", "ok\xC3\xA9 then \xC3(");
+    auto stream = Item(folder / "a.vqa")->OpenAsTextFile();
+    EXPECT_THROW(stream->ReadAll(fw::Encodings::UTF8), fw::EncodingException);
+
+    WriteBytes(folder / "b.vqa", "caf\xC3\xA9");
+    EXPECT_EQ(Utf8(Item(folder / "b.vqa")->OpenAsTextFile()->ReadAll(fw::Encodings::UTF8)), "caf\xC3\xA9");
+}
+
+TEST(TextInputStream, MissingFilesAndFoldersCannotBeOpened)
+{
+    ScratchFolder folder;
+    EXPECT_TRUE(Item(folder / "missing.vqa")->OpenAsTextFile().IsNil());
+    EXPECT_TRUE(Item(folder.Path())->OpenAsTextFile().IsNil());
+}
