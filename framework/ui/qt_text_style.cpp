@@ -1,0 +1,63 @@
+#include "framework/ui/qt_text_style.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+
+namespace fw {
+
+namespace {
+
+// Debian's fonts-wine ships a Tahoma with the original's widths, outside
+// fontconfig's folders. Its bold face is drawn thin and wide, so bold text
+// is emboldened from the regular face instead.
+bool TahomaAvailable()
+{
+    static const bool available = [] {
+        if (QFontDatabase::hasFamily("Tahoma"))
+            return true;
+        QFontDatabase::addApplicationFont("/usr/share/wine/fonts/tahoma.ttf");
+        return QFontDatabase::hasFamily("Tahoma");
+    }();
+    return available;
+}
+
+} // namespace
+
+QFont MakeFont(const String& family, int pixelSize, bool bold, bool italic, bool underline)
+{
+    const std::string name = family.ToUTF8();
+    QFont font = QApplication::font();
+    if (name == "Tahoma" && !TahomaAvailable()) {
+        font.setFamilies({"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans"});
+        font.setStretch(QFont::SemiCondensed);
+    } else if (!name.empty() && name != "System") {
+        font.setFamilies({QString::fromStdString(name)});
+    }
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+bool TextStyle::Apply(const std::string& name, const PropertyValue& value)
+{
+    if (name == "TextFont")
+        m_family = value.Text();
+    else if (name == "TextSize")
+        m_size = value.Int();
+    else if (name == "Bold")
+        m_bold = value.Bool();
+    else if (name == "Italic")
+        m_italic = value.Bool();
+    else if (name == "Underline")
+        m_underline = value.Bool();
+    else
+        return false;
+    return true;
+}
+
+QFont TextStyle::Font() const { return MakeFont(m_family, m_size, m_bold, m_italic, m_underline); }
+
+} // namespace fw
