@@ -1,3 +1,8 @@
 #include "app/startup.h"
+#include "framework/ui/event_loop.h"
 
-int main() { return Startup::MainRoutine(); }
+int main()
+{
+    fw::StartWindowSystem();
+    return Startup::MainRoutine();
+}

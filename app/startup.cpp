@@ -3,13 +3,14 @@
 #include "answers/file_types.h"
 #include "answers/qa_module.h"
 #include "answers/qna_files.h"
+#include "app/frm_qna.h"
 #include "app/menubar1.h"
 #include "app/velmo_qna.h"
 #include "framework/core/runtime.h"
 #include "framework/core/trace.h"
+#include "framework/ui/window.h"
 #include "page/ie_print.h"
 
-#include <iostream>
 
 namespace Startup {
 
@@ -33,10 +34,8 @@ void _ApplicationAddMenuHandlers() {}
 
 void _MakeDefaultView()
 {
-    // The main window is not built yet: start-up ends here.
-    MenuBar1Instance();
-    std::cout << "QELM Questionnaires: start-up completed; the main window is not part of this build yet.\n";
-    fw::Quit(0);
+    // The framework keeps the open window; this reference is not needed.
+    frmQnAInstance();
 }
 
 void Step(const char* name, void (*step)())
@@ -103,6 +102,7 @@ void _Main()
 void FinalizationStep()
 {
     fw::trace::Record("release window lists");
+    fw::ReleaseAllWindows();
     ReleaseString(QnA_Files::QnARead, "QnA_Files.QnARead");
     ReleaseString(QnA_Files::QnAWrite, "QnA_Files.QnAWrite");
     ReleaseString(QnA_Files::QnAFile, "QnA_Files.QnAFile");

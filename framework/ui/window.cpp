@@ -65,7 +65,7 @@ protected:
     {
         QWidget::moveEvent(e);
         if (Live())
-            window->FrameMoved(x(), y());
+            window->FrameMoved(geometry().x(), geometry().y());
     }
 
     void closeEvent(QCloseEvent* e) override
@@ -208,8 +208,8 @@ void Window::PlaceWidget()
     }
     auto* frame = static_cast<WindowFrame*>(m_frame);
     const int menuHeight = frame->MenuHeight();
-    frame->move(Left(), Top());
-    frame->resize(std::max(0, Width()), std::max(0, Height()) + menuHeight);
+    // Left and Top place the window's inside, not its title bar, as sizes do.
+    frame->setGeometry(Left(), Top(), std::max(0, Width()), std::max(0, Height()) + menuHeight);
     frame->LayOut();
     // Qt holds the frame within its limits; the window then has that size.
     const int width = frame->width(), height = frame->height() - menuHeight;

@@ -52,7 +52,8 @@ public:
     void SetMaxHeight(int v);
     void SetVisible(bool v) override;
 
-    void SetMenuBar(Ref<fw::MenuBar> bar) { m_menuBar = std::move(bar); }
+    // A top-level window shows the bar as a Qt menu bar above its content.
+    void SetMenuBar(Ref<fw::MenuBar> bar);
     Ref<fw::MenuBar> MenuBar() const { return m_menuBar; }
     // The Qt widget that realises the menu bar; it stands above the content.
     void SetMenuWidget(QWidget* menu);

@@ -110,7 +110,7 @@ TEST_F(StartupTest, ShutdownReleasesModuleValuesInTheirFixedOrder)
     Run(QuitBeforeLoop);
     EXPECT_THAT(Only({"release"}),
                 ElementsAre("release window lists", "release QnA_Files.QnARead", "release QnA_Files.QnAWrite",
-                            "release QnA_Files.QnAFile", "release QA_Module.tmpSubject (nil)",
+                            "release QnA_Files.QnAFile", "release QA_Module.tmpSubject",
                             "release FileTypes.pVelmoData", "release FileTypes.pVelmoQnA",
                             "release FileTypes.pHTMLDocument", "release FileTypes.pVelmoDataUTF8",
                             "release FileTypes.pVelmoDataBoth", "release FileTypes.pVelmoQnAUTF8",

@@ -1,0 +1,216 @@
+#include "answers/qa_module.h"
+#include "app/frm_qna.h"
+#include "app/startup.h"
+#include "framework/core/runtime.h"
+#include "framework/core/trace.h"
+#include "framework/ui/edit_field.h"
+#include "framework/ui/event_loop.h"
+#include "framework/ui/scripted_desktop.h"
+#include "framework/ui/scroll_bar.h"
+#include "framework/ui/tab_panel.h"
+#include "framework/ui/timer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+// Runs the real program: start-up, the event loop, shutdown. The test's body
+// runs once the loop has started with the window shown; the program is then
+// quit unless the body ended it itself.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { fw::StartWindowSystem(); }
+    void TearDown() override { fw::trace::Enable(false); }
+
+    int RunProgram(std::function<void()> body)
+    {
+        fw::trace::Enable(true);
+        fw::trace::SetListener([body](const std::string& step) {
+            if (step != "RuntimeRun")
+                return;
+            QTimer::singleShot(0, [body] {
+                try {
+                    body();
+                } catch (const std::exception& e) {
+                    ADD_FAILURE() << "exception in the test body: " << e.what();
+                }
+                if (!fw::QuitRequested())
+                    fw::Quit(0);
+            });
+        });
+        const int status = Startup::MainRoutine();
+        steps = fw::trace::Take();
+        return status;
+    }
+
+    static fw::Ref<frmQnA> Window() { return fw::_GetImplicitWindow<frmQnA>(); }
+    static fw::Ref<QA_HealthHist> Page() { return fw::RuntimeWindowControlByName<QA_HealthHist>(*Window(), "QA_HealthHist1"); }
+    static fw::Ref<fw::ScrollBar> Bar() { return fw::RuntimeWindowControlByName<fw::ScrollBar>(*Page(), "ScrollWindow"); }
+    static fw::Ref<fw::EditField> Field(int n)
+    {
+        return fw::RuntimeWindowControlByName<fw::EditField>(*Page(), "EditField" + std::to_string(n));
+    }
+    static fw::Ref<fw::PushButton> Button(const char* name)
+    {
+        return fw::RuntimeWindowControlByName<fw::PushButton>(*Window(), name);
+    }
+    static void Tick() { fw::RuntimeWindowControlByName<fw::Timer>(*Page(), "Timer1")->Fire(); }
+    static QAction* MenuAction(const char* name) { return Window()->Widget()->findChild<QAction*>(name); }
+    static void Click(const char* button) { QTest::mouseClick(Button(button)->Widget(), Qt::LeftButton); }
+    static void Wheel(int notchesDown)
+    {
+        QWidget* frame = Window()->Widget();
+        const QPointF at(200, 200);
+        QWheelEvent e(at, frame->mapToGlobal(at), QPoint(), QPoint(0, -120 * notchesDown), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(frame, &e);
+    }
+
+    fw::ScriptedDesktop desktop;
+    std::vector<std::string> steps;
+};
+
+TEST_F(MainWindowTest, AfterStartUpTheWindowShowsTheFreshQuestionnaireScrolledToTheTop)
+{
+    const int status = RunProgram([] {
+        auto w = Window();
+        ASSERT_TRUE(w);
+        EXPECT_EQ(w->Title().ToUTF8(), "QELM Questionnaires");
+        EXPECT_EQ(w->Height(), 511);
+        EXPECT_EQ(w->Top(), 100);
+        EXPECT_EQ(w->Width(), 550);
+        EXPECT_EQ(Button("cmdLoad")->Caption().ToUTF8(), "Load Data from File...");
+        EXPECT_EQ(Button("cmdSave")->Caption().ToUTF8(), "Save to File...");
+        EXPECT_EQ(Button("cmdCancel")->Caption().ToUTF8(), "Exit");
+        EXPECT_EQ(fw::RuntimeWindowControlByName<fw::TabPanel>(*w, "TabPanel1")->Height(), 471);
+        for (const char* b : {"cmdLoad", "cmdSave", "cmdCancel"})
+            EXPECT_EQ(Button(b)->Top(), 480) << b;
+        EXPECT_EQ(Button("cmdSave")->Left(), 300);
+        EXPECT_EQ(Button("cmdSave")->Width(), 125);
+        EXPECT_EQ(Page()->Height(), 434);
+        EXPECT_EQ(Page()->FormHeight, 1075);
+        EXPECT_EQ(Bar()->Maximum(), 643);
+        EXPECT_TRUE(Window()->IsShown());
+
+        // Scrolled down before the first tick, the page goes back to the top.
+        Bar()->SetValue(200);
+        Tick();
+        EXPECT_EQ(Bar()->Value(), 0);
+        EXPECT_EQ(Page()->LastScroll, 0);
+        for (int n = 1; n <= 10; ++n)
+            EXPECT_TRUE(Field(n)->Text().IsEmpty());
+
+        const auto record = QA_Module::tmpSubject->QnA_List(0);
+        EXPECT_EQ(record->NumVals, 10);
+        for (int i = 0; i < 10; ++i)
+            EXPECT_TRUE(record->Value(i).IsNull());
+        EXPECT_TRUE(QA_Module::tmpSubject->QnA_List(1).IsNil());
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST_F(MainWindowTest, TheWheelMovesThePageTenPixelsANotchWithinItsRange)
+{
+    RunProgram([] {
+        Wheel(1);
+        EXPECT_EQ(Bar()->Value(), 10);
+        Wheel(3);
+        EXPECT_EQ(Bar()->Value(), 40);
+        Wheel(-1);
+        EXPECT_EQ(Bar()->Value(), 30);
+        Wheel(-5);
+        EXPECT_EQ(Bar()->Value(), 0);
+        Bar()->SetValue(640);
+        Wheel(1);
+        EXPECT_EQ(Bar()->Value(), 643);
+        EXPECT_EQ(Page()->LastScroll, 643);
+        EXPECT_FALSE(Window()->Event_MouseWheel(0, 0, 0, 0));
+        EXPECT_EQ(Bar()->Value(), 643);
+    });
+}
+
+TEST_F(MainWindowTest, ExitEndsTheProgramWithStatusZero)
+{
+    EXPECT_EQ(RunProgram([] { Click("cmdCancel"); }), 0);
+    EXPECT_NE(std::find(steps.begin(), steps.end(), "Quit 0"), steps.end());
+}
+
+TEST_F(MainWindowTest, TheCloseBoxEndsTheProgramWithStatusZero)
+{
+    EXPECT_EQ(RunProgram([] { Window()->Widget()->close(); }), 0);
+    EXPECT_NE(std::find(steps.begin(), steps.end(), "Quit 0"), steps.end());
+}
+
+TEST_F(MainWindowTest, FileQuitEndsTheProgramWithStatusZero)
+{
+    EXPECT_EQ(RunProgram([] {
+                  ASSERT_NE(MenuAction("FileQuit"), nullptr);
+                  EXPECT_EQ(MenuAction("FileQuit")->shortcut(), QKeySequence("Ctrl+Q"));
+                  MenuAction("FileQuit")->trigger();
+              }),
+              0);
+    EXPECT_NE(std::find(steps.begin(), steps.end(), "Quit 0"), steps.end());
+}
+
+TEST_F(MainWindowTest, TheWindowReachesEveryMenuItemByName)
+{
+    RunProgram([] {
+        auto w = Window();
+        EXPECT_EQ(w->FileQuit()->Text().ToUTF8(), "Quit");
+        EXPECT_EQ(w->EditClear()->Text().ToUTF8(), "Clear");
+        EXPECT_EQ(w->EditSelectAll()->Text().ToUTF8(), "Select &All");
+        EXPECT_EQ(w->EditMenu()->Count(), 8);
+        EXPECT_EQ(w->FileMenu()->Count(), 1);
+    });
+}
+
+TEST_F(MainWindowTest, EditMenuCopiesAndPastesBetweenAnswerFields)
+{
+    RunProgram([] {
+        QWidget* first = Field(1)->Widget();
+        QWidget* second = Field(2)->Widget();
+        QApplication::setActiveWindow(Window()->Widget());
+        first->setFocus();
+        QTest::keyClicks(first, "penicillin");
+        MenuAction("EditSelectAll")->trigger();
+        ASSERT_TRUE(MenuAction("EditCopy")->isEnabled());
+        MenuAction("EditCopy")->trigger();
+        second->setFocus();
+        ASSERT_TRUE(MenuAction("EditPaste")->isEnabled());
+        MenuAction("EditPaste")->trigger();
+        EXPECT_EQ(Field(2)->Text().ToUTF8(), "penicillin");
+        EXPECT_EQ(Field(1)->Text().ToUTF8(), "penicillin");
+    });
+}
+
+TEST_F(MainWindowTest, AnErrorInAButtonHandlerIsReportedAndTheAnswersStay)
+{
+    RunProgram([this] {
+        Field(3)->SetText("appendix, 1998");
+        // Without a working subject the save command cannot go on.
+        const auto subject = QA_Module::tmpSubject;
+        QA_Module::tmpSubject = nullptr;
+        Click("cmdSave");
+        QA_Module::tmpSubject = subject;
+
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_EQ(desktop.messages[0].code, 16);
+        EXPECT_NE(desktop.messages[0].text.find("NilObjectException"), std::string::npos);
+        EXPECT_TRUE(desktop.dialogs.empty());
+        EXPECT_FALSE(fw::QuitRequested());
+        EXPECT_TRUE(Window()->IsShown());
+        EXPECT_EQ(Field(3)->Text().ToUTF8(), "appendix, 1998");
+    });
+}
+
+} // namespace
