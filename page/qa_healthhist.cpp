@@ -3,6 +3,7 @@
 #include "framework/core/variant.h"
 #include "framework/ui/canvas.h"
 #include "page/ie_print.h"
+#include "page/print_out.h"
 
 namespace {
 
@@ -132,9 +133,10 @@ void QA_HealthHist::Print_Action(fw::PushButton&)
 {
     IE_Print::Backup();
     IE_Print::Prepare();
-    // The print-out itself comes later.
+    WriteAndShowBlankQuestionnaire(HTMLString);
 }
 
-void QA_HealthHist::AddMenuHandlers(fw::Window&) {}
+// The page has no menu handlers to install.
+void QA_HealthHist::AddMenuHandlers(fw::Window& w) { fw::SenderAs<QA_HealthHist>(w); }
 
 void QA_HealthHist::Event_Close() { IE_Print::Restore(); }

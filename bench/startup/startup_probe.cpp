@@ -3,12 +3,14 @@
 #include "app/startup.h"
 #include "framework/core/runtime.h"
 #include "framework/core/trace.h"
+#include "framework/ui/event_loop.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
 int main()
 {
+    fw::StartWindowSystem();
     fw::trace::Enable(true);
     fw::trace::SetListener([](const std::string& step) {
         if (step == "RuntimeRun")

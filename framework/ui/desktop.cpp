@@ -82,7 +82,12 @@ Desktop* g_desktop = nullptr;
 
 } // namespace
 
-void SetDesktop(Desktop* desktop) { g_desktop = desktop; }
+Desktop* SetDesktop(Desktop* desktop)
+{
+    Desktop* previous = g_desktop;
+    g_desktop = desktop;
+    return previous;
+}
 
 Desktop& CurrentDesktop()
 {

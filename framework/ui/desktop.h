@@ -37,8 +37,8 @@ public:
     virtual void OpenURL(const std::string& url) = 0;
 };
 
-// The desktop in use; nullptr restores Qt's.
-void SetDesktop(Desktop* desktop);
+// Installs a desktop (nullptr: Qt's) and gives back the one it replaces.
+Desktop* SetDesktop(Desktop* desktop);
 Desktop& CurrentDesktop();
 
 // Message box: code 16 is a stop icon with one OK button, 0 a plain OK box.

@@ -11,7 +11,8 @@ namespace fw {
 
 // A desktop whose answers are scripted, for tests: it records every message
 // box and URL, and answers file dialogs from a queue (an empty queue or a
-// queued nullopt cancels). Installs itself while it lives.
+// queued nullopt cancels). Installs itself while it lives, then puts back
+// the desktop it replaced.
 class ScriptedDesktop : public Desktop {
 public:
     struct Message {
@@ -26,8 +27,8 @@ public:
         std::string defaultName;
     };
 
-    ScriptedDesktop() { SetDesktop(this); }
-    ~ScriptedDesktop() override { SetDesktop(nullptr); }
+    ScriptedDesktop() : m_previous(SetDesktop(this)) {}
+    ~ScriptedDesktop() override { SetDesktop(m_previous); }
     ScriptedDesktop(const ScriptedDesktop&) = delete;
     ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
 
@@ -57,6 +58,8 @@ public:
     void OpenURL(const std::string& url) override { urls.push_back(url); }
 
 private:
+    Desktop* m_previous;
+
     std::optional<std::string> Next()
     {
         if (fileAnswers.empty())
