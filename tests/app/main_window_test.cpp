@@ -1,84 +1,11 @@
-#include "answers/qa_module.h"
-#include "app/frm_qna.h"
-#include "app/startup.h"
-#include "framework/core/runtime.h"
-#include "framework/core/trace.h"
-#include "framework/ui/edit_field.h"
-#include "framework/ui/event_loop.h"
-#include "framework/ui/scripted_desktop.h"
-#include "framework/ui/scroll_bar.h"
-#include "framework/ui/tab_panel.h"
-#include "framework/ui/timer.h"
+#include "tests/app/running_program.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QPlainTextEdit>
-#include <QTimer>
-#include <QWheelEvent>
-#include <QtTest/QTest>
-#include <gtest/gtest.h>
-
-#include <functional>
+#include <algorithm>
 #include <string>
 
 namespace {
 
-// Runs the real program: start-up, the event loop, shutdown. The test's body
-// runs once the loop has started with the window shown; the program is then
-// quit unless the body ended it itself.
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { fw::StartWindowSystem(); }
-    void TearDown() override { fw::trace::Enable(false); }
-
-    int RunProgram(std::function<void()> body)
-    {
-        fw::trace::Enable(true);
-        fw::trace::SetListener([body](const std::string& step) {
-            if (step != "RuntimeRun")
-                return;
-            QTimer::singleShot(0, [body] {
-                try {
-                    body();
-                } catch (const std::exception& e) {
-                    ADD_FAILURE() << "exception in the test body: " << e.what();
-                }
-                if (!fw::QuitRequested())
-                    fw::Quit(0);
-            });
-        });
-        const int status = Startup::MainRoutine();
-        steps = fw::trace::Take();
-        return status;
-    }
-
-    static fw::Ref<frmQnA> Window() { return fw::_GetImplicitWindow<frmQnA>(); }
-    static fw::Ref<QA_HealthHist> Page() { return fw::RuntimeWindowControlByName<QA_HealthHist>(*Window(), "QA_HealthHist1"); }
-    static fw::Ref<fw::ScrollBar> Bar() { return fw::RuntimeWindowControlByName<fw::ScrollBar>(*Page(), "ScrollWindow"); }
-    static fw::Ref<fw::EditField> Field(int n)
-    {
-        return fw::RuntimeWindowControlByName<fw::EditField>(*Page(), "EditField" + std::to_string(n));
-    }
-    static fw::Ref<fw::PushButton> Button(const char* name)
-    {
-        return fw::RuntimeWindowControlByName<fw::PushButton>(*Window(), name);
-    }
-    static void Tick() { fw::RuntimeWindowControlByName<fw::Timer>(*Page(), "Timer1")->Fire(); }
-    static QAction* MenuAction(const char* name) { return Window()->Widget()->findChild<QAction*>(name); }
-    static void Click(const char* button) { QTest::mouseClick(Button(button)->Widget(), Qt::LeftButton); }
-    static void Wheel(int notchesDown)
-    {
-        QWidget* frame = Window()->Widget();
-        const QPointF at(200, 200);
-        QWheelEvent e(at, frame->mapToGlobal(at), QPoint(), QPoint(0, -120 * notchesDown), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(frame, &e);
-    }
-
-    fw::ScriptedDesktop desktop;
-    std::vector<std::string> steps;
-};
+using MainWindowTest = RunningProgram;
 
 TEST_F(MainWindowTest, AfterStartUpTheWindowShowsTheFreshQuestionnaireScrolledToTheTop)
 {
