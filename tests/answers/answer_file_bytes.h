@@ -1,14 +1,33 @@
 #pragma once
 
-// Answer-file bytes built by hand, independently of the codec under test.
+// Answer-file bytes built by hand, independently of the codec under test,
+// and the messages a failed save or load shows.
 
 #include <string>
 
-#include "framework/core/text.h"
-
 namespace answer_file_bytes {
 
-inline std::string Utf8(char32_t c) { return std::string(fw::Chr(fw::Encodings::UTF8, static_cast<int>(c)).Bytes()); }
+// UTF-8 by hand, so expected bytes owe nothing to the text code under test.
+inline std::string Utf8(char32_t c)
+{
+    const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+    if (c < 0x80)
+        return {byte(c)};
+    if (c < 0x800)
+        return {byte(0xC0 | (c >> 6)), byte(0x80 | (c & 0x3F))};
+    if (c < 0x10000)
+        return {byte(0xE0 | (c >> 12)), byte(0x80 | ((c >> 6) & 0x3F)), byte(0x80 | (c & 0x3F))};
+    return {byte(0xF0 | (c >> 18)), byte(0x80 | ((c >> 12) & 0x3F)), byte(0x80 | ((c >> 6) & 0x3F)),
+            byte(0x80 | (c & 0x3F))};
+}
+
+inline std::string Utf8(const std::u32string& text)
+{
+    std::string out;
+    for (const char32_t c : text)
+        out += Utf8(c);
+    return out;
+}
 
 // One field of a current file: the characters last to first, each code
 // raised by 3, then U+0096.
@@ -29,5 +48,9 @@ inline std::string OldField(const std::string& bytes)
         out += static_cast<char>(static_cast<unsigned char>(*it) + 3);
     return out + "\x96";
 }
+
+inline const std::string kLoadError = "File error attempting to load QnA file! The file may have been corrupted. "
+                                     "The program will attempt to continue, but may have problems.";
+inline const std::string kSaveError = "File error attempting to save QnA file! The saved file may now be corrupted.";
 
 } // namespace answer_file_bytes

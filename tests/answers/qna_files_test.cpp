@@ -8,18 +8,18 @@
 #include "framework/core/runtime.h"
 #include "framework/ui/scripted_desktop.h"
 #include "tests/answers/answer_file_bytes.h"
+#include "tests/support/error_messages.h"
 #include "tests/support/file_test_support.h"
 
 using answer_file_bytes::Field;
+using answer_file_bytes::kLoadError;
+using answer_file_bytes::kSaveError;
 using answer_file_bytes::OldField;
 using test_support::ReadBytes;
 using test_support::WriteBytes;
 
 namespace {
 
-const std::string kLoadError = "File error attempting to load QnA file! The file may have been corrupted. The "
-                               "program will attempt to continue, but may have problems.";
-const std::string kSaveError = "File error attempting to save QnA file! The saved file may now be corrupted.";
 const std::string kTerminator = "\xC2\x96";
 
 class AnswerFiles : public ::testing::Test {
@@ -63,16 +63,7 @@ protected:
         return out;
     }
     void Choose(const std::string& path) { desktop.fileAnswers.push_back(path); }
-    std::vector<std::string> MessageTexts() const
-    {
-        std::vector<std::string> out;
-        for (const auto& m : desktop.messages) {
-            EXPECT_EQ(m.code, 16);
-            EXPECT_EQ(m.title, "Error!");
-            out.push_back(m.text);
-        }
-        return out;
-    }
+    std::vector<std::string> MessageTexts() const { return test_support::ErrorMessageTexts(desktop); }
     // The fields of one stored record: its index, then its values.
     static std::string Record(const std::u32string& index, const std::vector<std::u32string>& values)
     {
