@@ -40,10 +40,11 @@ public:
     std::string operator/(const std::string& name) const { return m_path + "/" + name; }
 
     // The names in the folder, hidden ones included.
-    std::set<std::string> Names() const
+    std::set<std::string> Names() const { return NamesIn(m_path); }
+    static std::set<std::string> NamesIn(const std::string& folder)
     {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
             names.insert(entry.path().filename().string());
         return names;
     }
