@@ -98,6 +98,11 @@ public:
     bool Detached() const { return m_detached; }
 
 protected:
+    // While a declaration is being applied, styles wait for its end:
+    // re-styling after each of its properties would repeat the same work.
+    bool ApplyingDeclaration() const { return m_applyingDeclaration; }
+    virtual void DeclarationApplied() {}
+
     // Keeps the value when the name is one of the accepted ones.
     bool StoreProperty(const std::string& name, const PropertyValue& value,
                        std::initializer_list<std::string_view> accepted);
@@ -111,6 +116,8 @@ private:
     std::map<std::string, Delegate, std::less<>> m_handlers;
     std::map<std::string, PropertyValue, std::less<>> m_stored;
     bool m_detached = false;
+    bool m_applyingDeclaration = false;
+    friend void _SetProperties(Control& control, const Declaration& declaration);
 };
 
 // A control with a rectangle: a Qt widget behind it, a place in its owner

@@ -117,9 +117,12 @@ bool EditField::ApplyProperty(const std::string& name, const PropertyValue& valu
                              {"Multiline", "Styled", "Password", "UseFocusRing", "Format", "Mask", "LimitText",
                               "Alignment", "DataSource", "DataField"}) ||
                RectControl::ApplyProperty(name, value);
-    ApplyStyle();
+    if (!ApplyingDeclaration())
+        ApplyStyle();
     return true;
 }
+
+void EditField::DeclarationApplied() { ApplyStyle(); }
 
 bool EditField::HasEvent(std::string_view event) const
 {

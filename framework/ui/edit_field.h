@@ -21,6 +21,11 @@ public:
     void SetReadOnly(bool readOnly);
 
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
+
+protected:
+    void DeclarationApplied() override;
+
+public:
     bool HasEvent(std::string_view event) const override;
 
 private:

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <map>
+#include <string>
 
 namespace fw {
 
@@ -25,7 +27,13 @@ bool TahomaAvailable()
 
 QFont MakeFont(const String& family, int pixelSize, bool bold, bool italic, bool underline)
 {
+    // A page declares the same few fonts dozens of times; resolve each once.
     const std::string name = family.ToUTF8();
+    const std::string key = name + '/' + std::to_string(pixelSize) + '/' + char('0' + bold) + char('0' + italic) +
+                            char('0' + underline);
+    static std::map<std::string, QFont> made;
+    if (const auto it = made.find(key); it != made.end())
+        return it->second;
     QFont font = QApplication::font();
     if (name == "Tahoma" && !TahomaAvailable()) {
         font.setFamilies({"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans"});
@@ -38,6 +46,7 @@ QFont MakeFont(const String& family, int pixelSize, bool bold, bool italic, bool
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);
+    made.emplace(key, font);
     return font;
 }
 

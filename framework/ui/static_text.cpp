@@ -118,8 +118,11 @@ bool StaticText::ApplyProperty(const std::string& name, const PropertyValue& val
         m_textColor = value.ColorValue();
     else if (!Label(*this)->style.Apply(name, value))
         return StoreProperty(name, value, {"DataSource", "DataField"}) || RectControl::ApplyProperty(name, value);
-    ApplyStyle();
+    if (!ApplyingDeclaration())
+        ApplyStyle();
     return true;
 }
+
+void StaticText::DeclarationApplied() { ApplyStyle(); }
 
 } // namespace fw

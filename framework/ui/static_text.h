@@ -16,6 +16,11 @@ public:
 
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
 
+protected:
+    void DeclarationApplied() override;
+
+public:
+
 private:
     void ApplyStyle();
 

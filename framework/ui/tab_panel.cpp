@@ -127,11 +127,18 @@ bool TabPanel::ApplyProperty(const std::string& name, const PropertyValue& value
     else if (name == "TabDefinition")
         SetTabDefinition(value.Text());
     else if (panel->style.Apply(name, value)) {
-        panel->bar->setFont(panel->style.Font());
-        panel->LayOut();
+        if (!ApplyingDeclaration())
+            DeclarationApplied();
     } else
         return StoreProperty(name, value, {"Facing", "SmallTabs"}) || RectControl::ApplyProperty(name, value);
     return true;
+}
+
+void TabPanel::DeclarationApplied()
+{
+    auto* panel = Panel(*this);
+    panel->bar->setFont(panel->style.Font());
+    panel->LayOut();
 }
 
 } // namespace fw

@@ -20,6 +20,11 @@ public:
     int PanelCount() const;
 
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
+
+protected:
+    void DeclarationApplied() override;
+
+public:
     // The page widget for a TabPanelIndex counted from 1.
     QWidget* ContentWidget(int tabPanelIndex) const override;
 

@@ -412,6 +412,11 @@ void RunDefaultWindowConstructor(const Ref<Window>& window)
 
 void _SetProperties(Control& control, const Declaration& declaration)
 {
+    struct Batch {
+        Control& c;
+        explicit Batch(Control& control) : c(control) { c.m_applyingDeclaration = true; }
+        ~Batch() { c.m_applyingDeclaration = false; }
+    } batch(control);
     for (const auto& p : declaration) {
         bool known = false;
         try {
@@ -423,6 +428,8 @@ void _SetProperties(Control& control, const Declaration& declaration)
             throw DeclarationException("The control " + control.Name().ToUTF8() + " has no property " + p.name +
                                        ".");
     }
+    control.m_applyingDeclaration = false;
+    control.DeclarationApplied();
 }
 
 void _InstallInstanceEventHandler(Control& control, const std::string& event, Delegate handler)
