@@ -66,6 +66,31 @@ TEST_F(MainWindowTest, TheWheelMovesThePageTenPixelsANotchWithinItsRange)
     });
 }
 
+TEST_F(MainWindowTest, TheUserResizesOnlyTheHeightAndTheScrollRangeFollows)
+{
+    RunProgram([] {
+        QWidget* frame = Window()->Widget();
+        const int menu = frame->height() - Window()->Height();
+        // Wider and shorter than allowed: held at 550 wide and 350 high.
+        frame->resize(700, 200 + menu);
+        QApplication::processEvents();
+        EXPECT_EQ(Window()->Width(), 550);
+        EXPECT_EQ(Window()->Height(), 350);
+        EXPECT_EQ(Page()->Height(), 273);
+        EXPECT_EQ(Bar()->Maximum(), 1075 - 271);
+        EXPECT_EQ(Button("cmdSave")->Top(), 319);
+
+        // Scrolled to the end, then made taller: the page stays at its end.
+        Bar()->SetValue(Bar()->Maximum());
+        frame->resize(550, 611 + menu);
+        QApplication::processEvents();
+        EXPECT_EQ(Window()->Height(), 611);
+        EXPECT_EQ(Bar()->Maximum(), 1075 - 532);
+        EXPECT_EQ(Bar()->Value(), Bar()->Maximum());
+        EXPECT_EQ(Page()->LastScroll, Bar()->Value());
+    });
+}
+
 TEST_F(MainWindowTest, ExitEndsTheProgramWithStatusZero)
 {
     EXPECT_EQ(RunProgram([] { Click("cmdCancel"); }), 0);
