@@ -47,5 +47,7 @@ int MsgBox(const String& message, int code = 0, const String& title = "");
 Ref<FolderItem> GetOpenFolderItem(const String& typeName);
 Ref<FolderItem> GetSaveFolderItem(const String& typeName, const String& defaultName);
 void ShowURL(const String& url);
+// The next file dialog starts in the home folder again, as the first one does.
+void ForgetFileDialogFolder();
 
 } // namespace fw

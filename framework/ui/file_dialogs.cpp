@@ -18,6 +18,12 @@ std::string& LastFolder()
     return folder;
 }
 
+} // namespace
+
+void ForgetFileDialogFolder() { LastFolder().clear(); }
+
+namespace {
+
 std::vector<FileFilter> FiltersFor(const String& typeName)
 {
     const RegisteredFileType* type = FindRegisteredFileType(typeName);

@@ -12,6 +12,7 @@ class FileDialogs : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        fw::ForgetFileDialogFolder();
         fw::RuntimeRegisterFileType("QELM QnA (UTF8)", "QLQA", "QLQA", ".vqa");
         fw::RuntimeRegisterFileType("QELM QnA", "QLQB", "QLQB", ".vqa;.qlq");
     }
