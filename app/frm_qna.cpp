@@ -141,6 +141,7 @@ void frmQnA::cmdSave_Action(fw::PushButton&)
 {
     const fw::Ref<QnA_FakeSub> subject = QA_Module::tmpSubject;
     const fw::Ref<QnA_Data> record = subject->QnA_List(0);
+    // Subject and record are checked before the page is asked for anything.
     record.Get();
     auto page = fw::RuntimeWindowControlByName<QA_HealthHist>(*this, "QA_HealthHist1");
     record->CopyFrom(page->GetValues());

@@ -13,7 +13,6 @@ namespace fw {
 namespace {
 
 struct RuntimeState {
-    bool started = false;
     bool running = false;
     bool quitRequested = false;
     bool unhandledReported = false;
@@ -41,7 +40,6 @@ RuntimeState& State()
 void RuntimeInit()
 {
     auto& s = State();
-    s.started = true;
     s.running = false;
     s.quitRequested = false;
     s.unhandledReported = false;
@@ -57,13 +55,10 @@ int RuntimeExit()
 {
     auto& s = State();
     s.app.Release();
-    s.started = false;
     const int code = s.quitRequested ? s.exitCode : (s.unhandledReported ? 1 : 0);
     trace::Record("RuntimeExit " + std::to_string(code));
     return code;
 }
-
-bool RuntimeStarted() { return State().started; }
 
 void RuntimeRegisterClass(const std::string& name, const std::string& base)
 {
@@ -95,8 +90,6 @@ void RuntimeRegisterAppObject(Ref<Application> app)
 Ref<Application> App() { return State().app; }
 
 void SetEventLoop(EventLoop* loop) { State().loop = loop; }
-
-EventLoop* CurrentEventLoop() { return State().loop; }
 
 void RuntimeRun()
 {

@@ -41,7 +41,6 @@ void RuntimeInit();
 // Ends the runtime and gives the exit status: the code of the quit request
 // that was taken, else 1 when an unhandled exception was reported, else 0.
 int RuntimeExit();
-bool RuntimeStarted();
 
 // Registers a class under its name, its base first when the base is not
 // registered yet. A second registration of a name does nothing.
@@ -54,7 +53,6 @@ void RuntimeRegisterAppObject(Ref<Application> app);
 Ref<Application> App();
 
 void SetEventLoop(EventLoop* loop);
-EventLoop* CurrentEventLoop();
 // Runs the event loop until the application quits, then raises the
 // application's Close event.
 void RuntimeRun();
