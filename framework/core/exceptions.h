@@ -43,7 +43,19 @@ class IOException : public RuntimeException {
 public:
     explicit IOException(std::string message = "A file could not be read or written.")
         : RuntimeException(std::move(message)) {}
+    // A failure on one file: the path and the reason ("Permission denied",
+    // "it is a named pipe, not a file") are kept apart, so that a message to
+    // the user can put them in its own sentence.
+    IOException(std::string message, std::string path, std::string reason)
+        : RuntimeException(std::move(message)), m_path(std::move(path)), m_reason(std::move(reason)) {}
     std::string Kind() const override { return "IOException"; }
+    // Empty when the exception names no file.
+    const std::string& Path() const { return m_path; }
+    const std::string& Reason() const { return m_reason; }
+
+private:
+    std::string m_path;
+    std::string m_reason;
 };
 
 // Text that is not valid in its encoding, or a code that names no character.

@@ -134,12 +134,12 @@ Ref<TextOutputStream> FolderItem::CreateTextFile()
         target = resolved;
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode))
-        throw IOException(FileErrorMessage("Cannot create", m_path, EISDIR));
+        throw FileError("Cannot create", m_path, EISDIR);
 
     std::string temporaryPath;
     const int fd = CreateUniqueBeside(target, temporaryPath);
     if (fd < 0)
-        throw IOException(FileErrorMessage("Cannot create", m_path, errno));
+        throw FileError("Cannot create", m_path, errno);
     if (exists)
         ::fchmod(fd, st.st_mode & 07777); // the new version keeps the old one's permissions
     return Ref<TextOutputStream>(

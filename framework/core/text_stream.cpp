@@ -13,6 +13,11 @@ std::string FileErrorMessage(const std::string& doing, const std::string& path, 
     return doing + " \"" + path + "\": " + std::strerror(error) + ".";
 }
 
+IOException FileError(const std::string& doing, const std::string& path, int error)
+{
+    return IOException(FileErrorMessage(doing, path, error), path, std::strerror(error));
+}
+
 namespace {
 
 std::string ParentFolder(const std::string& path)
@@ -53,7 +58,7 @@ void TextOutputStream::Fail(const std::string& doing, int error)
 {
     Discard();
     m_closed = true;
-    throw IOException(FileErrorMessage(doing, m_targetPath, error));
+    throw FileError(doing, m_targetPath, error);
 }
 
 void TextOutputStream::Write(const String& text)
@@ -85,13 +90,13 @@ void TextOutputStream::Close()
         const int error = errno;
         ::unlink(m_temporaryPath.c_str());
         m_closed = true;
-        throw IOException(FileErrorMessage("Cannot write", m_targetPath, error));
+        throw FileError("Cannot write", m_targetPath, error);
     }
     if (::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0) {
         const int error = errno;
         ::unlink(m_temporaryPath.c_str());
         m_closed = true;
-        throw IOException(FileErrorMessage("Cannot replace", m_targetPath, error));
+        throw FileError("Cannot replace", m_targetPath, error);
     }
     m_closed = true;
     SyncFolder(ParentFolder(m_targetPath));
@@ -119,7 +124,7 @@ String TextInputStream::ReadAll(Encoding encoding)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw IOException(FileErrorMessage("Cannot read", m_path, errno));
+            throw FileError("Cannot read", m_path, errno);
         }
         if (n == 0)
             break;

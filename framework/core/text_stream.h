@@ -61,5 +61,7 @@ private:
 
 // "<doing> "<path>": <system error text>." for IOException messages.
 std::string FileErrorMessage(const std::string& doing, const std::string& path, int error);
+// The IOException for a system error on one file, path and reason kept.
+IOException FileError(const std::string& doing, const std::string& path, int error);
 
 } // namespace fw
