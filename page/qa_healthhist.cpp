@@ -109,7 +109,7 @@ void QA_HealthHist::ScrollWindow_ValueChanged(fw::ScrollBar&)
     auto backFrame = fw::RuntimeWindowControlByName<fw::Canvas>(*this, "BackFrame");
     backFrame->Scroll(0, deltaY, 0, 0, -10000, -10000, true);
     LastScroll = scrollWindow()->Value();
-    backFrame->Refresh(false);
+    backFrame->Refresh();
 }
 
 void QA_HealthHist::ScrollWindow_Open(fw::ScrollBar&) { FormHeight = Height(); }
@@ -124,7 +124,7 @@ void QA_HealthHist::Event_Resized()
     if (lost() < scrollWindow->Value())
         scrollWindow->SetValue(lost());
     scrollWindow->SetMaximum(lost());
-    Refresh(true);
+    Refresh();
 }
 
 // ---- Print hooks and the remaining class hooks

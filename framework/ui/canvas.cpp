@@ -17,7 +17,7 @@ void Canvas::Scroll(int deltaX, int deltaY, int left, int top, int width, int he
             if (whole || area.contains(place))
                 c->SetBounds(c->Left() + deltaX, c->Top() + deltaY, c->Width(), c->Height());
         }
-    Refresh(false);
+    Refresh();
 }
 
 bool Canvas::ApplyProperty(const std::string& name, const PropertyValue& value)

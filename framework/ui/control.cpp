@@ -48,14 +48,10 @@ void Control::Bind(const std::string& event, Delegate handler)
     m_handlers.insert_or_assign(event, std::move(handler));
 }
 
-std::string Control::BoundMethod(std::string_view event) const
-{
-    auto it = m_handlers.find(event);
-    return it == m_handlers.end() ? std::string() : it->second.method;
-}
-
 void Control::RaiseEvent(std::string_view event)
 {
+    if (!HasEvent(event))
+        throw DeclarationException("The control " + m_name.ToUTF8() + " has no event " + std::string(event) + ".");
     if (m_detached)
         return;
     auto it = m_handlers.find(event);
@@ -95,6 +91,14 @@ void RectControl::Detach()
 
 QWidget* RectControl::Widget() const { return m_widget->widget.data(); }
 
+QWidget& RectControl::LiveWidget() const
+{
+    QWidget* w = Widget();
+    if (Detached() || !w)
+        throw NilObjectException("The control " + Name().ToUTF8() + " was used after its window was released.");
+    return *w;
+}
+
 QWidget* RectControl::ContentWidget(int) const { return Widget(); }
 
 bool RectControl::IsShown() const
@@ -105,6 +109,7 @@ bool RectControl::IsShown() const
 
 void RectControl::SetBounds(int left, int top, int width, int height)
 {
+    LiveWidget();
     const int dx = left - m_left, dy = top - m_top;
     const int dw = width - m_width, dh = height - m_height;
     m_left = left;
@@ -137,14 +142,6 @@ void RectControl::SizeChanged(int dw, int dh)
             top += dh;
         c->SetBounds(left, top, width, height);
     }
-}
-
-void RectControl::SetLocks(bool left, bool top, bool right, bool bottom)
-{
-    m_lockLeft = left;
-    m_lockTop = top;
-    m_lockRight = right;
-    m_lockBottom = bottom;
 }
 
 void RectControl::SetVisible(bool v)
@@ -206,7 +203,7 @@ void RectControl::PlaceWidget()
     w->setGeometry(m_left - originX, m_top - originY, std::max(0, m_width), std::max(0, m_height));
 }
 
-void RectControl::Refresh(bool)
+void RectControl::Refresh()
 {
     if (QWidget* w = Widget())
         w->update();

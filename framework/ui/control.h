@@ -89,9 +89,9 @@ public:
     // Binds the event to a handler; raises DeclarationException for an
     // event the class does not have.
     void Bind(const std::string& event, Delegate handler);
-    // The name of the method bound to the event, or "" when none is.
-    std::string BoundMethod(std::string_view event) const;
-    // Runs the event's handler, if one is bound, through RunHandler.
+    // Runs the event's handler, if one is bound, through RunHandler; raises
+    // DeclarationException for an event the class does not have, so a
+    // misspelt name cannot pass unnoticed.
     void RaiseEvent(std::string_view event);
 
     // True once the control is being torn down: its widget raises nothing.
@@ -136,17 +136,16 @@ public:
     void SetWidth(int v) { SetBounds(m_left, m_top, v, m_height); }
     void SetHeight(int v) { SetBounds(m_left, m_top, m_width, v); }
     // Moves and sizes the control. A change of size lets the controls
-    // inside follow their edge locks.
+    // inside follow their edge locks. Raises NilObjectException once the
+    // control's window has been released.
     void SetBounds(int left, int top, int width, int height);
 
     bool LockLeft() const { return m_lockLeft; }
     bool LockTop() const { return m_lockTop; }
     bool LockRight() const { return m_lockRight; }
     bool LockBottom() const { return m_lockBottom; }
-    void SetLocks(bool left, bool top, bool right, bool bottom);
 
     int TabIndex() const { return m_tabIndex; }
-    void SetTabIndex(int v) { m_tabIndex = v; }
     // The page of a parent tab panel, counted from 1; 0: not on a panel page.
     int TabPanelIndex() const { return m_tabPanelIndex; }
     bool Visible() const { return m_visible; }
@@ -163,13 +162,17 @@ public:
     std::vector<RectControl*> Children() const;
 
     // Asks for a redraw.
-    void Refresh(bool eraseBackground = true);
+    void Refresh();
 
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
     bool HasEvent(std::string_view event) const override;
 
-    // The Qt widget that stands for the control in its parent.
+    // The Qt widget that stands for the control in its parent; nullptr once
+    // its window has been released.
     QWidget* Widget() const;
+    // The widget of a control that is still in use; raises NilObjectException
+    // once its window has been released, as for any object that is gone.
+    QWidget& LiveWidget() const;
     // The widget that holds the widgets of controls placed inside this one.
     virtual QWidget* ContentWidget(int tabPanelIndex) const;
     // Whether the widget is on screen now (itself and every parent shown).

@@ -26,7 +26,7 @@ private:
     EditField* m_field;
 };
 
-EditFieldWidget* Edit(const RectControl& c) { return static_cast<EditFieldWidget*>(c.Widget()); }
+EditFieldWidget* Edit(const RectControl& c) { return static_cast<EditFieldWidget*>(&c.LiveWidget()); }
 
 // The line break a text uses, so that text handed back keeps it.
 String LineBreakOf(const std::string& text)

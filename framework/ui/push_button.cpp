@@ -13,7 +13,7 @@ public:
     TextStyle style;
 };
 
-PushButtonWidget* Button(const RectControl& c) { return static_cast<PushButtonWidget*>(c.Widget()); }
+PushButtonWidget* Button(const RectControl& c) { return static_cast<PushButtonWidget*>(&c.LiveWidget()); }
 
 } // namespace
 

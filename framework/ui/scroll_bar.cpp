@@ -18,7 +18,7 @@ protected:
     void wheelEvent(QWheelEvent* e) override { e->ignore(); }
 };
 
-QScrollBar* Bar(const RectControl& c) { return static_cast<QScrollBar*>(c.Widget()); }
+QScrollBar* Bar(const RectControl& c) { return static_cast<QScrollBar*>(&c.LiveWidget()); }
 
 } // namespace
 

@@ -75,7 +75,7 @@ private:
     }
 };
 
-StaticTextWidget* Label(const RectControl& c) { return static_cast<StaticTextWidget*>(c.Widget()); }
+StaticTextWidget* Label(const RectControl& c) { return static_cast<StaticTextWidget*>(&c.LiveWidget()); }
 
 } // namespace
 

@@ -56,7 +56,7 @@ protected:
     }
 };
 
-TabPanelWidget* Panel(const RectControl& c) { return static_cast<TabPanelWidget*>(c.Widget()); }
+TabPanelWidget* Panel(const RectControl& c) { return static_cast<TabPanelWidget*>(&c.LiveWidget()); }
 
 } // namespace
 
@@ -84,7 +84,6 @@ void TabPanel::SetValue(int page)
 
 void TabPanel::SetTabDefinition(const String& definition)
 {
-    m_tabDefinition = definition;
     auto* panel = Panel(*this);
     const QStringList captions =
         QString::fromStdString(definition.ToUTF8()).split(QRegularExpression("\r\n|\r|\n"));

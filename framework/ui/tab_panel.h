@@ -15,7 +15,6 @@ public:
     int Value() const { return m_value; }
     void SetValue(int page);
     // The tab captions, one a line.
-    String TabDefinition() const { return m_tabDefinition; }
     void SetTabDefinition(const String& definition);
     int PanelCount() const;
 
@@ -32,7 +31,6 @@ private:
     void ShowPage();
 
     int m_value = 0;
-    String m_tabDefinition;
 };
 
 } // namespace fw

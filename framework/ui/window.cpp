@@ -123,8 +123,14 @@ Window::~Window()
 void Window::Detach()
 {
     RectControl::Detach();
-    for (const auto& c : m_controls)
+    // A control kept beyond its window must not reach the window, or a
+    // parent that goes with it, any more.
+    for (const auto& c : m_controls) {
         c->Detach();
+        c->m_owner = nullptr;
+        if (auto* r = dynamic_cast<RectControl*>(c.Raw()))
+            r->m_parent = nullptr;
+    }
 }
 
 bool Window::Event_MouseWheel(int, int, int, int) { return false; }
@@ -138,7 +144,6 @@ void Window::SetTitle(const String& title)
 
 void Window::SetMinWidth(int v)
 {
-    m_minWidth = v;
     if (m_frame) {
         m_frame->setMinimumWidth(std::max(0, v));
         PlaceWidget();
@@ -156,7 +161,6 @@ void Window::SetMinHeight(int v)
 
 void Window::SetMaxWidth(int v)
 {
-    m_maxWidth = v;
     if (m_frame) {
         m_frame->setMaximumWidth(std::clamp(v, 0, QWIDGETSIZE_MAX));
         PlaceWidget();
@@ -300,7 +304,8 @@ void Window::OpenControls()
             container->m_opened = true;
             RunHandler([container] { container->Event_Open(); });
         }
-        c->RaiseEvent("Open");
+        if (c->HasEvent("Open"))
+            c->RaiseEvent("Open");
     }
 }
 

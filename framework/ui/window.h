@@ -42,10 +42,6 @@ public:
 
     String Title() const { return m_title; }
     void SetTitle(const String& title);
-    int MinWidth() const { return m_minWidth; }
-    int MinHeight() const { return m_minHeight; }
-    int MaxWidth() const { return m_maxWidth; }
-    int MaxHeight() const { return m_maxHeight; }
     void SetMinWidth(int v);
     void SetMinHeight(int v);
     void SetMaxWidth(int v);
@@ -100,7 +96,7 @@ private:
     bool m_opened = false; // its Open event has come
     bool m_open = false;   // on the framework's list of open windows
     String m_title;
-    int m_minWidth = 0, m_minHeight = 0, m_maxWidth = 32000, m_maxHeight = 32000;
+    int m_minHeight = 0, m_maxHeight = 32000;
     Ref<fw::MenuBar> m_menuBar;
     std::vector<Ref<Control>> m_controls;
     std::vector<Binding> m_bindings;

@@ -3,6 +3,7 @@
 #include "framework/core/runtime.h"
 #include "framework/ui/canvas.h"
 #include "framework/ui/dispatch.h"
+#include "framework/ui/edit_field.h"
 #include "framework/ui/event_loop.h"
 #include "framework/ui/push_button.h"
 #include "framework/ui/scripted_desktop.h"
@@ -238,6 +239,27 @@ TEST_F(WindowTest, CloseRunsTheCloseEventsAndTheFrameworkLetsGoOfTheWindow)
     EXPECT_FALSE(watch.expired()) << "released only once back in the event loop";
     QApplication::processEvents();
     EXPECT_TRUE(watch.expired());
+}
+
+TEST_F(WindowTest, AControlKeptAfterItsWindowIsReleasedRaisesNilObjectWhenUsed)
+{
+    fw::Ref<fw::EditField> field;
+    fw::Ref<fw::PushButton> button;
+    {
+        auto w = OpenTestWindow(100, 100, [](TestWindow& self) {
+            self._AddControl("Field", fw::New<fw::EditField>());
+            AddButton(self, "Button");
+        });
+        field = fw::RuntimeWindowControlByName<fw::EditField>(*w, "Field");
+        button = fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button");
+        w->Close();
+    }
+    fw::ReleaseClosedWindows();
+
+    EXPECT_THROW(field->SetLeft(5), fw::NilObjectException);
+    EXPECT_THROW(field->SetText("x"), fw::NilObjectException);
+    EXPECT_THROW(field->Text(), fw::NilObjectException);
+    EXPECT_THROW(button->SetCaption("x"), fw::NilObjectException);
 }
 
 TEST_F(WindowTest, TheCloseBoxClosesTheWindowThroughItsCloseEvent)
