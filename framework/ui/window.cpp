@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QMoveEvent>
 #include <QResizeEvent>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
@@ -23,10 +22,31 @@ std::vector<Ref<Window>>& OpenList()
     return *list;
 }
 
-std::vector<Ref<Window>>& ClosedList()
+// Holds a closed window until control is back in the event loop that was
+// running when it closed. Qt delivers a deferred delete only there: never
+// inside a nested loop (a dialog's exec) nor inside a handler's
+// processEvents, where the window's own handler may still be running.
+class ClosedWindow : public QObject {
+public:
+    explicit ClosedWindow(Ref<Window> window);
+    ~ClosedWindow() override;
+
+private:
+    Ref<Window> m_window;
+};
+
+std::vector<ClosedWindow*>& ClosedList()
 {
-    static auto* list = new std::vector<Ref<Window>>;
+    static auto* list = new std::vector<ClosedWindow*>;
     return *list;
+}
+
+ClosedWindow::ClosedWindow(Ref<Window> window) : m_window(std::move(window)) { ClosedList().push_back(this); }
+
+ClosedWindow::~ClosedWindow()
+{
+    auto& closed = ClosedList();
+    closed.erase(std::remove(closed.begin(), closed.end(), this), closed.end());
 }
 
 } // namespace
@@ -359,10 +379,9 @@ void Window::Close()
         return;
     // The window may be closing from inside one of its own events: it is
     // destroyed once control is back in the event loop.
-    ClosedList().push_back(std::move(*it));
+    auto* closed = new ClosedWindow(std::move(*it));
     open.erase(it);
-    if (QCoreApplication::instance())
-        QTimer::singleShot(0, QCoreApplication::instance(), [] { ReleaseClosedWindows(); });
+    closed->deleteLater();
 }
 
 // ---- ContainerControl
@@ -449,8 +468,8 @@ std::vector<Ref<Window>> OpenWindows() { return OpenList(); }
 
 void ReleaseClosedWindows()
 {
-    auto closed = std::move(ClosedList());
-    ClosedList().clear();
+    while (!ClosedList().empty())
+        delete ClosedList().back();
 }
 
 void ReleaseAllWindows()

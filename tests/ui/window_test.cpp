@@ -237,7 +237,7 @@ TEST_F(WindowTest, CloseRunsTheCloseEventsAndTheFrameworkLetsGoOfTheWindow)
     }
     EXPECT_EQ(std::count(log.begin(), log.end(), "container Close"), 1);
     EXPECT_FALSE(watch.expired()) << "released only once back in the event loop";
-    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watch.expired());
 }
 
@@ -363,6 +363,41 @@ TEST_F(WindowTest, AnyOtherExceptionEndsTheEventLoopAndLeavesIt)
     auto w = WindowWithButton(&OwnerWindow::ThrowsOther);
     EXPECT_THROW(RunLoop([&] { fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button")->RaiseEvent("Action"); }),
                  std::logic_error);
+}
+
+// Answers message boxes after running a nested event loop, as a modal box does.
+class ModalDesktop : public fw::ScriptedDesktop {
+public:
+    int MessageBox(const std::string& message, int code, const std::string& title) override
+    {
+        QEventLoop nested;
+        QTimer::singleShot(20, &nested, &QEventLoop::quit);
+        nested.exec();
+        return ScriptedDesktop::MessageBox(message, code, title);
+    }
+};
+
+TEST_F(WindowTest, AWindowClosedByItsOwnHandlerLivesUntilTheHandlerIsDone)
+{
+    ModalDesktop desktop;
+    std::weak_ptr<fw::Window> watch;
+    bool aliveAfterTheBox = false;
+    RunLoop([&] {
+        auto w = OpenTestWindow(100, 100, [](TestWindow& self) { AddButton(self, "Button"); });
+        TestWindow* self = w.Raw();
+        watch = w.Shared();
+        auto button = fw::RuntimeWindowControlByName(*w, "Button");
+        fw::_InstallInstanceEventHandler(*button, "Action", {"CloseAndTell", [&, self](fw::Control&) {
+                                             self->Close();
+                                             fw::MsgBox("closed");
+                                             aliveAfterTheBox = !watch.expired();
+                                             self->log.push_back("after the box");
+                                         }});
+        w.Release();
+        button->RaiseEvent("Action");
+    });
+    EXPECT_TRUE(aliveAfterTheBox);
+    EXPECT_TRUE(watch.expired());
 }
 
 } // namespace
