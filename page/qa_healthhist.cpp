@@ -98,8 +98,9 @@ void QA_HealthHist::Timer1_Action(fw::Timer&)
 
 void QA_HealthHist::ScrollWindow_ValueChanged(fw::ScrollBar&)
 {
-    // Each set may run this handler again inside it; the inner run scrolls
-    // to the clamped value and the outer one then finds nothing left to do.
+    // A clamping set here does not run this handler inside itself: the bar
+    // raises ValueChanged again once this run has returned, and this run
+    // already scrolls to the clamped value, so the next finds nothing to do.
     auto scrollWindow = [this] { return fw::RuntimeWindowControlByName<fw::ScrollBar>(*this, "ScrollWindow"); };
     if (scrollWindow()->Maximum() < scrollWindow()->Value())
         scrollWindow()->SetValue(scrollWindow()->Maximum());
