@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -72,6 +73,32 @@ int CreateUniqueBeside(const std::string& target, std::string& temporaryPath)
     }
     errno = EEXIST;
     return -1;
+}
+
+// Why a file of that type is neither read nor replaced as text; "" for a
+// regular file. Pipes and devices could block or never end.
+std::string NotARegularFile(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return "";
+    if (S_ISDIR(mode))
+        return "it is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "it is a named pipe, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a regular file";
+    if (S_ISSOCK(mode))
+        return "it is a socket, not a regular file";
+    return "it is not a regular file";
+}
+
+// Why the file is not read as text; "" when it may be.
+std::string ReasonNotToRead(const struct stat& st)
+{
+    std::string reason = NotARegularFile(st.st_mode);
+    if (reason.empty() && static_cast<std::uintmax_t>(st.st_size) > kMaxTextFileBytes)
+        reason = kTooLargeReason;
+    return reason;
 }
 
 } // namespace
@@ -148,12 +175,22 @@ Ref<TextOutputStream> FolderItem::CreateTextFile()
 
 Ref<TextInputStream> FolderItem::OpenAsTextFile()
 {
-    if (IsFolder(m_path))
-        return nullptr;
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Looked at before opening, so that a pipe or device is never opened for
+    // reading; the descriptor is checked again, as the path may have changed.
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0)
+        throw FileError("Cannot open", m_path, errno);
+    if (const std::string reason = ReasonNotToRead(st); !reason.empty())
+        throw FileError("Cannot open", m_path, reason);
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return nullptr;
-    return Ref<TextInputStream>(std::shared_ptr<TextInputStream>(new TextInputStream(fd, m_path)));
+        throw FileError("Cannot open", m_path, errno);
+    auto stream = Ref<TextInputStream>(std::shared_ptr<TextInputStream>(new TextInputStream(fd, m_path)));
+    if (::fstat(fd, &st) != 0)
+        throw FileError("Cannot open", m_path, errno);
+    if (const std::string reason = ReasonNotToRead(st); !reason.empty())
+        throw FileError("Cannot open", m_path, reason);
+    return stream;
 }
 
 Ref<FolderItem> TemporaryFolder()

@@ -39,7 +39,9 @@ public:
     // A stream that writes a new version of the file (see TextOutputStream).
     // Raises IOException when it cannot be created.
     Ref<TextOutputStream> CreateTextFile();
-    // A stream on the file's content, or nil when it cannot be opened.
+    // A stream on the file's content. Raises IOException when the file cannot
+    // be opened, is not a regular file (a pipe, device, socket or folder) or
+    // holds more than kMaxTextFileBytes.
     Ref<TextInputStream> OpenAsTextFile();
 
 private:

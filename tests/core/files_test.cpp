@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 
 #include "framework/core/filetype.h"
 #include "framework/core/folder_item.h"
@@ -24,6 +25,20 @@ void Save(const std::string& path, const std::string& bytes)
     auto stream = Item(path)->CreateTextFile();
     stream->Write(fw::String::FromBytes(bytes, fw::Encodings::UTF8));
     stream->Close();
+}
+
+// Runs the step and hands back the IOException it raises; a step that raises
+// none fails the test.
+template <typename Step>
+fw::IOException RaisedBy(Step step)
+{
+    try {
+        step();
+    } catch (const fw::IOException& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no IOException";
+    return fw::IOException();
 }
 
 } // namespace
@@ -230,9 +245,24 @@ TEST(TextInputStream, InvalidUTF8IsRefused)
     EXPECT_EQ(Utf8(Item(folder / "b.vqa")->OpenAsTextFile()->ReadAll(fw::Encodings::UTF8)), "caf\xC3\xA9");
 }
 
-TEST(TextInputStream, MissingFilesAndFoldersCannotBeOpened)
+TEST(TextInputStream, OnlyRegularFilesWithinTheBoundAreRead)
 {
     ScratchFolder folder;
-    EXPECT_TRUE(Item(folder / "missing.vqa")->OpenAsTextFile().IsNil());
-    EXPECT_TRUE(Item(folder.Path())->OpenAsTextFile().IsNil());
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", (folder / "zeros").c_str()), 0);
+    {
+        const int fd = ::open((folder / "huge").c_str(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_EQ(::ftruncate(fd, fw::kMaxTextFileBytes + 1), 0); // sparse: costs no disk
+        ::close(fd);
+    }
+    // Opening a pipe that no one writes would wait for ever: end the test instead.
+    ::alarm(30);
+    for (const std::string& path : {folder / "missing.vqa", folder.Path(), folder / "pipe", folder / "zeros",
+                                   folder / "huge"}) {
+        SCOPED_TRACE(path);
+        const fw::IOException e = RaisedBy([&] { Item(path)->OpenAsTextFile(); });
+        EXPECT_EQ(e.Path(), path);
+        EXPECT_FALSE(e.Reason().empty());
+    }
+    ::alarm(0);
 }
