@@ -37,7 +37,9 @@ public:
     bool Exists() const;
 
     // A stream that writes a new version of the file (see TextOutputStream).
-    // Raises IOException when it cannot be created.
+    // Raises IOException when it cannot be created, and refuses, creating
+    // nothing, a file that is not a regular one or that this process may not
+    // write.
     Ref<TextOutputStream> CreateTextFile();
     // A stream on the file's content. Raises IOException when the file cannot
     // be opened, is not a regular file (a pipe, device, socket or folder) or

@@ -157,6 +157,17 @@ TEST(TextOutputStream, StreamDroppedWithoutCloseLeavesTheOldFile)
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
 }
 
+TEST(TextOutputStream, NamesUpToTheSystemLimitSave)
+{
+    ScratchFolder folder;
+    for (const std::size_t length : {250, 255}) {
+        const std::string name(length, 'n');
+        Save(folder / name, "saved");
+        EXPECT_EQ(ReadBytes(folder / name), "saved");
+    }
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{std::string(250, 'n'), std::string(255, 'n')}));
+}
+
 TEST(TextOutputStream, CreateFailureNamesTheFileAndTheReason)
 {
     ScratchFolder folder;
@@ -167,6 +178,29 @@ TEST(TextOutputStream, CreateFailureNamesTheFileAndTheReason)
         EXPECT_EQ(e.Message(), "Cannot create \"" + (folder / "missing/a.vqa") + "\": No such file or directory.");
     }
     EXPECT_THROW(Item(folder.Path())->CreateTextFile(), fw::IOException);
+
+    // A pipe, or a link to one, stays as it is: nothing is created beside it.
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink((folder / "pipe").c_str(), (folder / "link").c_str()), 0);
+    for (const std::string name : {"pipe", "link"}) {
+        const fw::IOException e = RaisedBy([&] { Save(folder / name, "new"); });
+        EXPECT_EQ(e.Path(), folder / name);
+        EXPECT_FALSE(e.Reason().empty());
+    }
+    struct stat st {};
+    EXPECT_TRUE(::stat((folder / "pipe").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(::lstat((folder / "link").c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+
+    // The folder may be written, the file itself not.
+    WriteBytes(folder / "kept.vqa", "old");
+    ::chmod((folder / "kept.vqa").c_str(), 0444);
+    {
+        test_support::ObeyFilePermissions obey;
+        const fw::IOException e = RaisedBy([&] { Save(folder / "kept.vqa", "new"); });
+        EXPECT_EQ(e.Reason(), "Permission denied");
+    }
+    EXPECT_EQ(ReadBytes(folder / "kept.vqa"), "old");
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"pipe", "link", "kept.vqa"}));
 }
 
 TEST(TextOutputStream, FolderThatCannotBeWrittenKeepsTheOldFile)
