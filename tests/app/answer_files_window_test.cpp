@@ -111,6 +111,7 @@ TEST_F(AnswerFilesWindow, TypedAnswersAreSavedAsExactBytesAndLoadBack)
         const auto& save = desktop.dialogs[0];
         EXPECT_TRUE(save.save);
         EXPECT_EQ(save.defaultName, "QELM_QnA_73202695.vqa");
+        EXPECT_EQ(save.defaultSuffix, "vqa") << "the dialog asks about the name that will be written";
         ASSERT_EQ(save.filters.size(), 1u);
         EXPECT_EQ(save.filters[0].name, "QELM QnA (UTF8)");
         EXPECT_EQ(save.filters[0].extensions, std::vector<std::string>{".vqa"});
