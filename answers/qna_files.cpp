@@ -19,6 +19,8 @@ using QA_Module::YLoop;
 using QA_Module::ZLoop;
 
 constexpr int kStopIcon = 16;
+constexpr int kQuestionYesNo = 36;
+constexpr int kYes = 6;
 const char* const kErrorTitle = "Error!";
 const char* const kCurrentExtension = ".vqa";
 
@@ -148,8 +150,14 @@ void QA_SaveDAT()
         const fw::Ref<fw::FolderItem> f = fw::GetSaveFolderItem("QELM QnA (UTF8)", ProposedFileName());
         if (!f)
             return;
-        if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0)
+        if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0) {
             f->SetName(f->Name() + kCurrentExtension);
+            // The dialog asked about the name without the extension, if at all.
+            if (f->Exists() && fw::MsgBox("A file named \"" + f->Name() +
+                                              "\" already exists. Do you want to replace it?",
+                                          kQuestionYesNo, "Save to File") != kYes)
+                return;
+        }
         const fw::Ref<fw::TextOutputStream> stream = f->CreateTextFile();
         stream->Write(QnAWrite);
         stream->Close();

@@ -188,6 +188,34 @@ TEST_F(AnswerFilesWindow, ProposedNameFollowsTheClock)
 
 // ---- Faults a save must not have
 
+TEST_F(AnswerFilesWindow, NameThatGetsTheExtensionAsksBeforeReplacingThatFile)
+{
+    WriteBytes(folder / "notes.txt.vqa", "old answers");
+    RunProgram([this] {
+        const auto expectQuestion = [](const fw::ScriptedDesktop::Message& m) {
+            EXPECT_EQ(m.text, "A file named \"notes.txt.vqa\" already exists. Do you want to replace it?");
+            EXPECT_EQ(m.code, 36);
+            EXPECT_EQ(m.title, "Save to File");
+        };
+        TypeAll(kTyped);
+
+        desktop.messageAnswers.push_back(7); // No
+        Choose(folder / "notes.txt");
+        Click("cmdSave");
+        ASSERT_EQ(desktop.messages.size(), 1u) << "nothing but the question";
+        expectQuestion(desktop.messages[0]);
+        EXPECT_EQ(ReadBytes(folder / "notes.txt.vqa"), "old answers");
+        EXPECT_EQ(folder.Names(), std::set<std::string>{"notes.txt.vqa"});
+
+        desktop.messageAnswers.push_back(6); // Yes
+        Choose(folder / "notes.txt");
+        Click("cmdSave");
+        ASSERT_EQ(desktop.messages.size(), 2u);
+        expectQuestion(desktop.messages[1]);
+        EXPECT_EQ(ReadBytes(folder / "notes.txt.vqa"), CurrentFile(kTyped));
+    });
+}
+
 TEST_F(AnswerFilesWindow, SaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo)
 {
     WriteBytes(folder / "a.vqa", "old answers");
