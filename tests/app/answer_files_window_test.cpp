@@ -8,13 +8,15 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
 using answer_file_bytes::Field;
-using answer_file_bytes::kLoadError;
-using answer_file_bytes::kSaveError;
+using answer_file_bytes::LoadError;
+using answer_file_bytes::SaveError;
 using answer_file_bytes::OldField;
 using answer_file_bytes::Utf8;
 using test_support::ReadBytes;
@@ -229,7 +231,7 @@ TEST_F(AnswerFilesWindow, SaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo)
         Choose(folder / "a.vqa");
         Click("cmdSave");
 
-        EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveError});
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", std::strerror(EACCES), true)});
         EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old answers");
         EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"}) << "no temporary file is left";
         EXPECT_TRUE(Window()->IsShown());
@@ -278,25 +280,30 @@ TEST_F(AnswerFilesWindow, AnswerTheFormatCannotCarryIsRefusedBeforeTheDialog)
 TEST_F(AnswerFilesWindow, LoadOfABadFileIsReportedAndChangesNoRecordAndNoField)
 {
     const std::string complete = CurrentFile(kRetyped);
-    const std::pair<std::string, std::string> cases[] = {
-        {"empty.vqa", ""},
-        {"truncated.vqa", complete.substr(0, complete.size() / 2)},
-        {"cut-in-last-field.vqa", complete.substr(0, complete.size() - 3)},
-        {"invalid-utf8.vqa", CurrentFile({}) + "\xC3(\xC2\x96"},
-        {"index-1.vqa", CurrentFile(kRetyped, U"2", U"1")},
-        {"truncated.qlq", OldField("1") + OldField("1") + OldField("0") + OldField("only one")},
+    const std::string endsInAField = "it ends in the middle of a field";
+    const struct {
+        std::string name;
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"empty.vqa", "", endsInAField},
+        {"truncated.vqa", complete.substr(0, complete.size() / 2), endsInAField},
+        {"cut-in-last-field.vqa", complete.substr(0, complete.size() - 3), endsInAField},
+        {"invalid-utf8.vqa", CurrentFile({}) + "\xC3(\xC2\x96", "it is not valid UTF-8 text"},
+        {"index-1.vqa", CurrentFile(kRetyped, U"2", U"1"), "it names a record that does not exist"},
+        {"truncated.qlq", OldField("1") + OldField("1") + OldField("0") + OldField("only one"), endsInAField},
     };
-    for (const auto& [name, bytes] : cases)
-        WriteBytes(folder / name, bytes);
+    for (const auto& c : cases)
+        WriteBytes(folder / c.name, c.bytes);
 
     RunProgram([&] {
         TypeSaveCancelAndRetype();
-        for (const auto& [name, bytes] : cases) {
+        for (const auto& [name, bytes, reason] : cases) {
             SCOPED_TRACE(name);
             desktop.messages.clear();
             Choose(folder / name);
             Click("cmdLoad");
-            EXPECT_EQ(MessageTexts(), std::vector<std::string>{kLoadError});
+            EXPECT_EQ(MessageTexts(), std::vector<std::string>{LoadError(folder / name, reason)});
             ExpectUnsavedStateKept();
         }
     });
