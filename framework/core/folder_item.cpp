@@ -211,8 +211,7 @@ Ref<TextInputStream> FolderItem::OpenAsTextFile()
 
 Ref<FolderItem> TemporaryFolder()
 {
-    const char* env = std::getenv("TMPDIR");
-    const std::string path = env && *env ? env : "/tmp";
+    const std::string path = TemporaryFolderPath();
     auto folder = GetFolderItem(String(path), 0);
     if (!folder || !IsFolder(path))
         return nullptr;
@@ -231,6 +230,12 @@ Ref<FolderItem> GetFolderItem(const String& path, int /*pathMode*/)
         p = std::string(cwd) + "/" + p;
     }
     return New<FolderItem>(std::move(p));
+}
+
+std::string TemporaryFolderPath()
+{
+    const char* env = std::getenv("TMPDIR");
+    return env && *env ? env : "/tmp";
 }
 
 } // namespace fw

@@ -57,5 +57,7 @@ Ref<FolderItem> TemporaryFolder();
 // in the form AbsolutePath gives; a relative path starts in the current
 // folder. Nil for an empty path.
 Ref<FolderItem> GetFolderItem(const String& path, int pathMode = 0);
+// The path TemporaryFolder looks at, whether or not it exists.
+std::string TemporaryFolderPath();
 
 } // namespace fw

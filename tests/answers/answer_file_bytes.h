@@ -49,8 +49,20 @@ inline std::string OldField(const std::string& bytes)
     return out + "\x96";
 }
 
-inline const std::string kLoadError = "File error attempting to load QnA file! The file may have been corrupted. "
-                                     "The program will attempt to continue, but may have problems.";
-inline const std::string kSaveError = "File error attempting to save QnA file! The saved file may now be corrupted.";
+// The start of the message of a load of the file at path that failed.
+inline std::string LoadErrorOpening(const std::string& path)
+{
+    return "File error attempting to load QnA file! \"" + path + "\" could not be loaded: ";
+}
+inline const std::string kLoadErrorEnd = ". The answers on the page were not changed.";
+inline std::string LoadError(const std::string& path, const std::string& reason)
+{
+    return LoadErrorOpening(path) + reason + kLoadErrorEnd;
+}
+inline std::string SaveError(const std::string& path, const std::string& reason, bool fileExisted)
+{
+    return "File error attempting to save QnA file! \"" + path + "\" could not be saved: " + reason +
+           (fileExisted ? ". The existing file was left unchanged." : ". No file was written.");
+}
 
 } // namespace answer_file_bytes
