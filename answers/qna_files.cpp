@@ -85,7 +85,11 @@ fw::Variant ReadField(fw::Encoding encoding, fw::String (*unscramble)(const fw::
         if (fw::AscAt(QnARead, position) == TerminatorCode) {
             const fw::String collected = fw::Mid(QnARead, 1, position - 1);
             QnARead = fw::Right(QnARead, length - position);
-            return fw::StringToVariant(fw::ConvertEncoding(unscramble(collected, ScramblingShift), encoding));
+            try {
+                return fw::StringToVariant(fw::ConvertEncoding(unscramble(collected, ScramblingShift), encoding));
+            } catch (const fw::EncodingException&) {
+                RaiseUnreadable("it holds a code that names no character");
+            }
         }
         fw::RuntimeBackgroundTask();
     }

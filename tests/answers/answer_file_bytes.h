@@ -49,15 +49,11 @@ inline std::string OldField(const std::string& bytes)
     return out + "\x96";
 }
 
-// The start of the message of a load of the file at path that failed.
-inline std::string LoadErrorOpening(const std::string& path)
-{
-    return "File error attempting to load QnA file! \"" + path + "\" could not be loaded: ";
-}
-inline const std::string kLoadErrorEnd = ". The answers on the page were not changed.";
+// The message of a load of the file at path that failed for the reason.
 inline std::string LoadError(const std::string& path, const std::string& reason)
 {
-    return LoadErrorOpening(path) + reason + kLoadErrorEnd;
+    return "File error attempting to load QnA file! \"" + path + "\" could not be loaded: " + reason +
+           ". The answers on the page were not changed.";
 }
 inline std::string SaveError(const std::string& path, const std::string& reason, bool fileExisted)
 {

@@ -332,6 +332,9 @@ TEST_F(AnswerFilesWindow, LoadThatDoesNotCompleteLeavesTheTypedAnswersOnThePage)
 {
     WriteBytes(folder / "v3.vqa", CurrentFile(kRetyped, U"3"));
     WriteBytes(folder / "bad.vqa", "not an answer file");
+    // Neither may freeze the program or fill its memory.
+    ASSERT_EQ(::mkfifo((folder / "pipe.vqa").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", (folder / "zero.vqa").c_str()), 0);
     RunProgram([this] {
         TypeSaveCancelAndRetype();
 
@@ -340,13 +343,13 @@ TEST_F(AnswerFilesWindow, LoadThatDoesNotCompleteLeavesTheTypedAnswersOnThePage)
         EXPECT_TRUE(desktop.messages.empty());
         ExpectUnsavedStateKept();
 
-        for (const char* name : {"v3.vqa", "bad.vqa", "missing.vqa"}) {
+        for (const char* name : {"v3.vqa", "bad.vqa", "missing.vqa", "pipe.vqa", "zero.vqa"}) {
             SCOPED_TRACE(name);
             Choose(folder / name);
             Click("cmdLoad");
             ExpectUnsavedStateKept();
         }
-        EXPECT_EQ(desktop.messages.size(), 3u);
+        EXPECT_EQ(desktop.messages.size(), 5u);
     });
 }
 
