@@ -1,9 +1,12 @@
 #include "framework/ui/event_loop.h"
 
 #include "framework/core/runtime.h"
+#include "framework/ui/desktop.h"
 #include "framework/ui/window.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 namespace fw {
 
@@ -22,6 +25,24 @@ public:
 
 QtEventLoop g_loop;
 
+// In force only while the application object is made. Without a display Qt
+// warns about each platform it tries and then aborts; the user gets one line
+// that says what is wrong and what to do instead.
+void NoDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fputs("qelm-questionnaires: no display to show the window on. Run it from a desktop session, "
+               "or take a picture of it with: bash scripts/screenshot.sh shot.png\n",
+               stderr);
+    std::_Exit(1);
+}
+
+void ReportUnhandled(const std::string& kind, const std::string& message)
+{
+    MsgBox(String(kind + ": " + message + " The program will now end."), 16, "Error!");
+}
+
 } // namespace
 
 void StartWindowSystem()
@@ -30,11 +51,14 @@ void StartWindowSystem()
         static int argc = 1;
         static char name[] = "qelm-questionnaires";
         static char* argv[] = {name, nullptr};
+        const QtMessageHandler previous = qInstallMessageHandler(NoDisplayHandler);
         new QApplication(argc, argv);
+        qInstallMessageHandler(previous);
     }
     // The runtime decides when the program ends, not the last closed window.
     QApplication::setQuitOnLastWindowClosed(false);
     SetEventLoop(&g_loop);
+    SetUnhandledExceptionReporter(ReportUnhandled);
 }
 
 } // namespace fw

@@ -2,8 +2,10 @@
 
 namespace fw {
 
-// Makes the Qt application object when there is none yet and installs Qt's
-// event loop as the runtime's loop. Call once, before the first window.
+// Makes the Qt application object when there is none yet (without a display
+// the program ends there with status 1 and one line on standard error),
+// installs Qt's event loop as the runtime's loop and reports unhandled
+// exceptions in a stop message box. Call once, before the first window.
 void StartWindowSystem();
 
 } // namespace fw
