@@ -142,6 +142,25 @@ TEST_F(AnswerFilesWindow, TypedAnswersAreSavedAsExactBytesAndLoadBack)
     });
 }
 
+TEST_F(AnswerFilesWindow, ALoadedFileSavedAgainWithoutAnEditIsByteIdentical)
+{
+    std::vector<std::u32string> values = kRetyped;
+    values[0] = U"a\r\nb\nc";
+    values[1] = U"old\rbreaks";
+    values[2] = U"one\u2029paragraph";
+    values[3] = U"\uFEFFmarked";
+    const std::string bytes = CurrentFile(values);
+    WriteBytes(folder / "in.vqa", bytes);
+    RunProgram([&] {
+        Choose(folder / "in.vqa");
+        Click("cmdLoad");
+        Choose(folder / "out.vqa");
+        Click("cmdSave");
+        EXPECT_TRUE(desktop.messages.empty());
+        EXPECT_EQ(ReadBytes(folder / "out.vqa"), bytes);
+    });
+}
+
 TEST_F(AnswerFilesWindow, Version1FileBuiltByteByByteShowsItsAnswers)
 {
     RunProgram([this] {
