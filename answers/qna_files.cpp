@@ -19,8 +19,42 @@ using QA_Module::YLoop;
 using QA_Module::ZLoop;
 
 constexpr int kStopIcon = 16;
+constexpr int kQuestionYesNo = 36;
+constexpr int kYes = 6;
 const char* const kErrorTitle = "Error!";
 const char* const kCurrentExtension = ".vqa";
+
+// A fault in the content of an answer file being loaded. The reason is the
+// clause the load message gives after "could not be loaded: ".
+[[noreturn]] void RaiseUnreadable(const std::string& reason)
+{
+    throw fw::IOException("The " + QnAFile.ToUTF8() + " file cannot be loaded: " + reason + ".", std::string(),
+                          reason);
+}
+
+// Why a file could not be saved or loaded, as a clause: the file error's
+// reason, else the message without its final period.
+std::string ReasonFor(const fw::RuntimeException& error)
+{
+    const auto* fileError = dynamic_cast<const fw::IOException*>(&error);
+    if (fileError && !fileError->Reason().empty())
+        return fileError->Reason();
+    std::string message = error.Message();
+    if (message.ends_with('.'))
+        message.pop_back();
+    return message;
+}
+
+// "File error attempting to save QnA file! "<path>" could not be saved:
+// <reason>. <outcome>", and the same for a load.
+void ReportFileError(const char* verb, const char* participle, const fw::Ref<fw::FolderItem>& f,
+                     const fw::RuntimeException& error, const char* outcome)
+{
+    const fw::String path = f ? f->AbsolutePath() : fw::String();
+    fw::MsgBox("File error attempting to " + fw::String(verb) + " " + QnAFile + " file! \"" + path +
+                   "\" could not be " + participle + ": " + fw::String(ReasonFor(error)) + ". " + outcome,
+               kStopIcon, kErrorTitle);
+}
 
 // The characters of text last to first, each code moved by delta, as text of
 // the encoding. When writing, a character that would become the terminator
@@ -47,11 +81,15 @@ fw::Variant ReadField(fw::Encoding encoding, fw::String (*unscramble)(const fw::
     const int length = fw::Len(QnARead);
     for (int position = 1;; ++position) {
         if (position > length)
-            throw fw::RuntimeException("The " + QnAFile.ToUTF8() + " file ends inside a field.");
+            RaiseUnreadable("it ends in the middle of a field");
         if (fw::AscAt(QnARead, position) == TerminatorCode) {
             const fw::String collected = fw::Mid(QnARead, 1, position - 1);
             QnARead = fw::Right(QnARead, length - position);
-            return fw::StringToVariant(fw::ConvertEncoding(unscramble(collected, ScramblingShift), encoding));
+            try {
+                return fw::StringToVariant(fw::ConvertEncoding(unscramble(collected, ScramblingShift), encoding));
+            } catch (const fw::EncodingException&) {
+                RaiseUnreadable("it holds a code that names no character");
+            }
         }
         fw::RuntimeBackgroundTask();
     }
@@ -142,20 +180,29 @@ bool BuildAnswerText()
 
 void QA_SaveDAT()
 {
+    fw::Ref<fw::FolderItem> f;
+    bool existed = false;
     try {
         if (!BuildAnswerText())
             return;
-        const fw::Ref<fw::FolderItem> f = fw::GetSaveFolderItem("QELM QnA (UTF8)", ProposedFileName());
+        f = fw::GetSaveFolderItem("QELM QnA (UTF8)", ProposedFileName());
         if (!f)
             return;
-        if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0)
+        if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0) {
             f->SetName(f->Name() + kCurrentExtension);
+            // The dialog asked about the name without the extension, if at all.
+            if (f->Exists() && fw::MsgBox("A file named \"" + f->Name() +
+                                              "\" already exists. Do you want to replace it?",
+                                          kQuestionYesNo, "Save to File") != kYes)
+                return;
+        }
+        existed = f->Exists();
         const fw::Ref<fw::TextOutputStream> stream = f->CreateTextFile();
         stream->Write(QnAWrite);
         stream->Close();
-    } catch (const fw::RuntimeException&) {
-        fw::MsgBox("File error attempting to save " + QnAFile + " file! The saved file may now be corrupted.",
-                   kStopIcon, kErrorTitle);
+    } catch (const fw::RuntimeException& error) {
+        ReportFileError("save", "saved", f, error,
+                        existed ? "The existing file was left unchanged." : "No file was written.");
     }
 }
 
@@ -209,21 +256,17 @@ void StoreLoaded(const fw::Ref<QnA_FakeSub>& scratch, const fw::Ref<QnA_FakeSub>
     }
 }
 
-void ReportLoadError()
-{
-    fw::MsgBox("File error attempting to load " + QnAFile +
-                   " file! The file may have been corrupted. The program will attempt to continue, but may have "
-                   "problems.",
-               kStopIcon, kErrorTitle);
-}
-
 // Reads the file whole and fills the records it names. False, once the user
 // has been told, when its version is not the one expected; file errors are
 // raised.
 bool ReadAnswerFile(const fw::Ref<fw::FolderItem>& f, const FileVersion& format)
 {
     const fw::Ref<fw::TextInputStream> stream = f->OpenAsTextFile();
-    QnARead = stream->ReadAll(format.encoding);
+    try {
+        QnARead = stream->ReadAll(format.encoding);
+    } catch (const fw::EncodingException&) {
+        RaiseUnreadable("it is not valid UTF-8 text");
+    }
     stream->Close();
 
     const double version = fw::CDbl(fw::CStr(format.readField()));
@@ -236,6 +279,8 @@ bool ReadAnswerFile(const fw::Ref<fw::FolderItem>& f, const FileVersion& format)
     const fw::Ref<QnA_FakeSub> scratch = ScratchCopy(QA_Module::tmpSubject);
     for (YLoop = 0; YLoop < count; ++YLoop) {
         const std::int32_t index = format.readField().Int32Value();
+        if (!scratch || index < 0 || index > scratch->QnA_List.UBound() || !scratch->QnA_List(index))
+            RaiseUnreadable("it names a record that does not exist");
         QnA_Data& record = scratch->QnA_List(index).Get();
         for (ZLoop = 0; ZLoop < record.NumVals; ++ZLoop) {
             record.Value(ZLoop) = format.readField();
@@ -249,31 +294,29 @@ bool ReadAnswerFile(const fw::Ref<fw::FolderItem>& f, const FileVersion& format)
     return true;
 }
 
+// ReadAnswerFile, with a file error reported.
+bool LoadReported(const fw::Ref<fw::FolderItem>& f, const FileVersion& format)
+{
+    try {
+        return ReadAnswerFile(f, format);
+    } catch (const fw::RuntimeException& error) {
+        ReportFileError("load", "loaded", f, error, "The answers on the page were not changed.");
+        return false;
+    }
+}
+
 } // namespace
 
 bool QA_OpenDAT()
 {
-    try {
-        const fw::Ref<fw::FolderItem> f = fw::GetOpenFolderItem("QELM QnA");
-        if (!f)
-            return false;
-        if (fw::TextEquals(f->Type(), "QELM QnA (v1)"))
-            return QA_OpenDATOld(f);
-        return ReadAnswerFile(f, kCurrentVersion);
-    } catch (const fw::RuntimeException&) {
-        ReportLoadError();
+    const fw::Ref<fw::FolderItem> f = fw::GetOpenFolderItem("QELM QnA");
+    if (!f)
         return false;
-    }
+    if (fw::TextEquals(f->Type(), "QELM QnA (v1)"))
+        return QA_OpenDATOld(f);
+    return LoadReported(f, kCurrentVersion);
 }
 
-bool QA_OpenDATOld(const fw::Ref<fw::FolderItem>& f)
-{
-    try {
-        return ReadAnswerFile(f, kVersion1);
-    } catch (const fw::RuntimeException&) {
-        ReportLoadError();
-        return false;
-    }
-}
+bool QA_OpenDATOld(const fw::Ref<fw::FolderItem>& f) { return LoadReported(f, kVersion1); }
 
 } // namespace QnA_Files

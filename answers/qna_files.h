@@ -53,12 +53,14 @@ fw::Variant QADataReadOld();
 // before the dialog; an answer holding a character the format cannot carry
 // is refused then, with the message "Answer <n> contains a character that
 // cannot be saved in a QnA file. Please remove it and save again." (n from 1
-// to 10), and nothing is written. A file error is reported; the file being
-// replaced then stays as it was.
+// to 10), and nothing is written. A chosen name gets ".vqa" unless it ends
+// with it; when that names an existing file the user is first asked whether
+// to replace it. A file error is reported with the path and the reason; the
+// file being replaced then stays as it was.
 void QA_SaveDAT();
 // Lets the user pick an answer file of either version and loads it into the
 // working subject. True when a file was loaded. After a cancel, a refused
-// version or a reported file error no record has changed.
+// version or a reported file error (path and reason) no record has changed.
 bool QA_OpenDAT();
 // Loads a version-1 answer file into the working subject, as QA_OpenDAT.
 bool QA_OpenDATOld(const fw::Ref<fw::FolderItem>& f);

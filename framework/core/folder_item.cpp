@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -58,20 +60,50 @@ bool IsUnreservedInURL(unsigned char c)
            c == '.' || c == '_' || c == '~' || c == '/';
 }
 
-// A name for the temporary file beside the target that no other file has.
-int CreateUniqueBeside(const std::string& target, std::string& temporaryPath)
+// The temporary file beside the target. Its name is short, so that a target
+// whose name takes all the system allows still saves.
+int CreateTemporaryBeside(const std::string& target, std::string& temporaryPath)
 {
-    static unsigned counter = 0;
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
     const std::string folder = Folder(target);
-    const std::string stem = (folder == "/" ? "" : folder) + "/." + target.substr(target.rfind('/') + 1) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = stem + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+        temporaryPath = (folder == "/" ? "" : folder) + "/.qelm-";
+        for (int i = 0; i < 10; ++i)
+            temporaryPath += kLetters[letter(random)];
         const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// Why a file of that type is neither read nor replaced as text; "" for a
+// regular file. Pipes and devices could block or never end.
+std::string NotARegularFile(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return "";
+    if (S_ISDIR(mode))
+        return "it is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "it is a named pipe, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a regular file";
+    if (S_ISSOCK(mode))
+        return "it is a socket, not a regular file";
+    return "it is not a regular file";
+}
+
+// Why the file is not read as text; "" when it may be.
+std::string ReasonNotToRead(const struct stat& st)
+{
+    std::string reason = NotARegularFile(st.st_mode);
+    if (reason.empty() && static_cast<std::uintmax_t>(st.st_size) > kMaxTextFileBytes)
+        reason = kTooLargeReason;
+    return reason;
 }
 
 } // namespace
@@ -133,11 +165,21 @@ Ref<TextOutputStream> FolderItem::CreateTextFile()
     if (::lstat(m_path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(m_path.c_str(), resolved))
         target = resolved;
     const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode))
-        throw FileError("Cannot create", m_path, EISDIR);
+    if (!exists && errno != ENOENT)
+        throw FileError("Cannot create", m_path, errno);
+    if (exists) {
+        if (const std::string reason = NotARegularFile(st.st_mode); !reason.empty())
+            throw FileError("Cannot create", m_path, reason);
+        // Renaming over the file needs only the folder's permission; a file
+        // its owner made read-only should stay as it is all the same.
+        const int probe = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (probe < 0)
+            throw FileError("Cannot create", m_path, errno);
+        ::close(probe);
+    }
 
     std::string temporaryPath;
-    const int fd = CreateUniqueBeside(target, temporaryPath);
+    const int fd = CreateTemporaryBeside(target, temporaryPath);
     if (fd < 0)
         throw FileError("Cannot create", m_path, errno);
     if (exists)
@@ -148,18 +190,28 @@ Ref<TextOutputStream> FolderItem::CreateTextFile()
 
 Ref<TextInputStream> FolderItem::OpenAsTextFile()
 {
-    if (IsFolder(m_path))
-        return nullptr;
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Looked at before opening, so that a pipe or device is never opened for
+    // reading; the descriptor is checked again, as the path may have changed.
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0)
+        throw FileError("Cannot open", m_path, errno);
+    if (const std::string reason = ReasonNotToRead(st); !reason.empty())
+        throw FileError("Cannot open", m_path, reason);
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return nullptr;
-    return Ref<TextInputStream>(std::shared_ptr<TextInputStream>(new TextInputStream(fd, m_path)));
+        throw FileError("Cannot open", m_path, errno);
+    // The stream owns the descriptor from here, so a refusal closes it.
+    auto stream = Ref<TextInputStream>(std::shared_ptr<TextInputStream>(new TextInputStream(fd, m_path)));
+    if (::fstat(fd, &st) != 0)
+        throw FileError("Cannot open", m_path, errno);
+    if (const std::string reason = ReasonNotToRead(st); !reason.empty())
+        throw FileError("Cannot open", m_path, reason);
+    return stream;
 }
 
 Ref<FolderItem> TemporaryFolder()
 {
-    const char* env = std::getenv("TMPDIR");
-    const std::string path = env && *env ? env : "/tmp";
+    const std::string path = TemporaryFolderPath();
     auto folder = GetFolderItem(String(path), 0);
     if (!folder || !IsFolder(path))
         return nullptr;
@@ -178,6 +230,12 @@ Ref<FolderItem> GetFolderItem(const String& path, int /*pathMode*/)
         p = std::string(cwd) + "/" + p;
     }
     return New<FolderItem>(std::move(p));
+}
+
+std::string TemporaryFolderPath()
+{
+    const char* env = std::getenv("TMPDIR");
+    return env && *env ? env : "/tmp";
 }
 
 } // namespace fw

@@ -37,9 +37,13 @@ public:
     bool Exists() const;
 
     // A stream that writes a new version of the file (see TextOutputStream).
-    // Raises IOException when it cannot be created.
+    // Raises IOException when it cannot be created, and refuses, creating
+    // nothing, a file that is not a regular one or that this process may not
+    // write.
     Ref<TextOutputStream> CreateTextFile();
-    // A stream on the file's content, or nil when it cannot be opened.
+    // A stream on the file's content. Raises IOException when the file cannot
+    // be opened, is not a regular file (a pipe, device, socket or folder) or
+    // holds more than kMaxTextFileBytes.
     Ref<TextInputStream> OpenAsTextFile();
 
 private:
@@ -53,5 +57,7 @@ Ref<FolderItem> TemporaryFolder();
 // in the form AbsolutePath gives; a relative path starts in the current
 // folder. Nil for an empty path.
 Ref<FolderItem> GetFolderItem(const String& path, int pathMode = 0);
+// The path TemporaryFolder looks at, whether or not it exists.
+std::string TemporaryFolderPath();
 
 } // namespace fw

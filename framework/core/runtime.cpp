@@ -139,10 +139,9 @@ void UnhandledException(const std::exception& e)
     s.unhandledReported = true;
     const std::string kind = ExceptionKind(e);
     trace::Record("unhandled exception " + kind);
+    std::cerr << "Unhandled " << kind << ": " << e.what() << '\n';
     if (s.reporter)
         s.reporter(kind, e.what());
-    else
-        std::cerr << "Unhandled " << kind << ": " << e.what() << '\n';
 }
 
 void SetUnhandledExceptionReporter(std::function<void(const std::string&, const std::string&)> reporter)

@@ -65,9 +65,10 @@ bool EventLoopRunning();
 void Quit(int code);
 bool QuitRequested();
 
-// The report of an exception that nothing else caught. The report itself goes
-// to the installed reporter (the desktop's message box once there is one;
-// standard error before).
+// The report of an exception that nothing else caught: a line on standard
+// error, then the installed reporter, if any (the window system installs one
+// that shows a stop message box). After it the exit status is 1 unless a
+// quit was requested.
 void UnhandledException(const std::exception& e);
 void SetUnhandledExceptionReporter(std::function<void(const std::string& kind, const std::string& message)> reporter);
 std::string ExceptionKind(const std::exception& e);

@@ -1,5 +1,6 @@
 #include "framework/core/text_stream.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,6 +17,11 @@ std::string FileErrorMessage(const std::string& doing, const std::string& path, 
 IOException FileError(const std::string& doing, const std::string& path, int error)
 {
     return IOException(FileErrorMessage(doing, path, error), path, std::strerror(error));
+}
+
+IOException FileError(const std::string& doing, const std::string& path, const std::string& reason)
+{
+    return IOException(doing + " \"" + path + "\": " + reason + ".", path, reason);
 }
 
 namespace {
@@ -111,15 +117,17 @@ String TextInputStream::ReadAll(Encoding encoding)
     if (m_fd < 0)
         throw IOException("Cannot read \"" + m_path + "\": the file is already closed.");
     // Read straight into the string; one byte more than the size so the end
-    // of the file shows without growing it.
+    // of the file shows without growing it. Never more than one byte past the
+    // bound is asked for, whatever the file claims or turns out to hold.
+    constexpr std::size_t kLimit = kMaxTextFileBytes + 1;
     std::string bytes;
     struct stat st {};
     const std::size_t expected = ::fstat(m_fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
-    bytes.resize(expected + 1);
+    bytes.resize(std::min(expected + 1, kLimit));
     std::size_t used = 0;
     for (;;) {
         if (used == bytes.size())
-            bytes.resize(bytes.size() * 2 + 65536);
+            bytes.resize(std::min(bytes.size() * 2 + 65536, kLimit));
         const ssize_t n = ::read(m_fd, bytes.data() + used, bytes.size() - used);
         if (n < 0) {
             if (errno == EINTR)
@@ -129,6 +137,8 @@ String TextInputStream::ReadAll(Encoding encoding)
         if (n == 0)
             break;
         used += static_cast<std::size_t>(n);
+        if (used > kMaxTextFileBytes)
+            throw FileError("Cannot read", m_path, kTooLargeReason);
     }
     bytes.resize(used);
     String text = String::FromBytes(std::move(bytes), encoding);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "framework/core/object.h"
@@ -8,6 +9,12 @@
 namespace fw {
 
 class FolderItem;
+
+// The most a file read as text may hold; a larger one is refused rather than
+// read, so a huge or endless file cannot fill the memory.
+constexpr std::size_t kMaxTextFileBytes = 64 * 1024 * 1024;
+// The reason given for a file above that bound.
+inline constexpr const char* kTooLargeReason = "it is larger than 64 MiB";
 
 // Writes a new version of a file. The text goes to a temporary file beside
 // the target; Close flushes it to disk and puts it in the target's place in
@@ -47,7 +54,8 @@ public:
 
     // The rest of the file as one string tagged with the encoding. The bytes
     // pass unchanged; UTF-8 text that is not valid UTF-8 raises
-    // EncodingException, a failed read IOException.
+    // EncodingException, a failed read IOException, as does a file that grows
+    // past kMaxTextFileBytes.
     String ReadAll(Encoding encoding);
     void Close();
 
@@ -63,5 +71,8 @@ private:
 std::string FileErrorMessage(const std::string& doing, const std::string& path, int error);
 // The IOException for a system error on one file, path and reason kept.
 IOException FileError(const std::string& doing, const std::string& path, int error);
+// The same for a file refused for a reason of our own, written as a clause
+// ("it is a folder, not a file").
+IOException FileError(const std::string& doing, const std::string& path, const std::string& reason);
 
 } // namespace fw

@@ -33,13 +33,18 @@ public:
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(ToQ(title));
         box.setText(ToQ(message));
-        // Icon from the code's 16s (16 stop, 32 question, 48 caution, 64 note); OK only.
+        // Icon from the code's 16s (16 stop, 32 question, 48 caution, 64 note).
         switch (code & 0x70) {
         case 16: box.setIcon(QMessageBox::Critical); break;
         case 32: box.setIcon(QMessageBox::Question); break;
         case 48: box.setIcon(QMessageBox::Warning); break;
         case 64: box.setIcon(QMessageBox::Information); break;
         default: box.setIcon(QMessageBox::NoIcon); break;
+        }
+        // Buttons from the code's low bits: 4 Yes and No, anything else OK.
+        if ((code & 7) == 4) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            return box.exec() == QMessageBox::Yes ? 6 : 7;
         }
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -58,14 +63,18 @@ public:
 
     std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
                                               const std::string& startFolder,
-                                              const std::string& defaultName) override
+                                              const std::string& defaultName,
+                                              const std::string& defaultSuffix) override
     {
-        const QString start = ToQ(startFolder) + "/" + ToQ(defaultName);
-        const QString path =
-            QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), start, FilterText(filters));
-        if (path.isEmpty())
+        // The dialog itself adds the suffix, so its replace question is about
+        // the file that will really be written.
+        QFileDialog dialog(QApplication::activeWindow(), QString(), ToQ(startFolder), FilterText(filters));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(ToQ(defaultSuffix));
+        dialog.selectFile(ToQ(defaultName));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return path.toStdString();
+        return dialog.selectedFiles().constFirst().toStdString();
     }
 
     void OpenURL(const std::string& url) override

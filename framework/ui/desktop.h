@@ -25,14 +25,18 @@ struct FileFilter {
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    // Shows a modal message box; returns the button pressed (1 = OK).
+    // Shows a modal message box; returns the button pressed (1 = OK, 6 = Yes,
+    // 7 = No).
     virtual int MessageBox(const std::string& message, int code, const std::string& title) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> OpenFileDialog(const std::vector<FileFilter>& filters,
                                                       const std::string& startFolder) = 0;
+    // The suffix (no leading dot) is added to a typed name that has none
+    // before the dialog asks whether to replace an existing file.
     virtual std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
                                                       const std::string& startFolder,
-                                                      const std::string& defaultName) = 0;
+                                                      const std::string& defaultName,
+                                                      const std::string& defaultSuffix) = 0;
     // Hands a URL to the desktop's default handler for it.
     virtual void OpenURL(const std::string& url) = 0;
 };
@@ -41,9 +45,12 @@ public:
 Desktop* SetDesktop(Desktop* desktop);
 Desktop& CurrentDesktop();
 
-// Message box: code 16 is a stop icon with one OK button, 0 a plain OK box.
+// Message box. The code's buttons part (code & 7): 0 = OK, which returns 1;
+// 4 = Yes and No, which return 6 and 7. Its icon part: 16 stop, 32 question,
+// 48 caution, 64 note, 0 none.
 int MsgBox(const String& message, int code = 0, const String& title = "");
-// File dialogs limited to a registered file type; nil when cancelled.
+// File dialogs limited to a registered file type; nil when cancelled. The
+// save dialog adds the type's first extension to a name typed without one.
 Ref<FolderItem> GetOpenFolderItem(const String& typeName);
 Ref<FolderItem> GetSaveFolderItem(const String& typeName, const String& defaultName);
 void ShowURL(const String& url);

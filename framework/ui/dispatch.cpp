@@ -3,7 +3,9 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/runtime.h"
 #include "framework/ui/desktop.h"
-#include "framework/ui/event_loop.h"
+
+#include <new>
+#include <string>
 
 namespace fw {
 
@@ -21,6 +23,8 @@ bool Reporting()
     return EventLoopRunning();
 }
 
+void ReportStop(const std::string& text) { MsgBox(String(text), 16, "Error!"); }
+
 } // namespace
 
 void SetHandlerErrors(HandlerErrors mode) { g_mode = mode; }
@@ -34,12 +38,14 @@ void RunHandler(const std::function<void()>& handler)
     try {
         handler();
     } catch (const RuntimeException& e) {
-        MsgBox(String(e.Kind() + ": " + e.Message()), 16, "Error!");
+        ReportStop(e.Kind() + ": " + e.Message());
+    } catch (const std::bad_alloc&) {
+        ReportStop("The program ran out of memory while carrying out the last action. The action was stopped.");
+    } catch (const std::exception& e) {
+        ReportStop(std::string("The last action was stopped by an error: ") + e.what());
     } catch (...) {
-        // Nothing may unwind through Qt's event handling: the loop stops and
-        // raises the exception once it has returned.
-        if (!AbandonEventLoop(std::current_exception()))
-            throw;
+        // Nothing may unwind through Qt's event handling.
+        ReportStop("The last action was stopped by an unknown error.");
     }
 }
 

@@ -5,14 +5,15 @@
 namespace fw {
 
 // Runs one event handler: a control's event, a window's event or a timer's
-// action. While the event loop runs, a RuntimeException that leaves the
-// handler is reported in a stop message box ("<kind>: <message>", titled
-// "Error!") and the program goes on; outside the loop (start-up) it
-// propagates to the caller. Any other exception ends the event loop, which
-// hands it on.
+// action. While the event loop runs, any exception that leaves the handler
+// is reported in a stop message box titled "Error!" and the loop goes on, so
+// no typed answer is lost: a RuntimeException as "<kind>: <message>", running
+// out of memory, any other exception and anything else thrown each with a
+// text of their own. Outside the loop (start-up) it propagates to the caller.
 void RunHandler(const std::function<void()>& handler);
 
-// Which of the two ways RunHandler takes; tests pick one.
+// Whether RunHandler reports or propagates: by default it follows the event
+// loop; tests may fix either way.
 enum class HandlerErrors { FollowEventLoop, Report, Propagate };
 void SetHandlerErrors(HandlerErrors mode);
 

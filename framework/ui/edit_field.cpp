@@ -5,6 +5,9 @@
 #include <QFocusEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
 
 namespace fw {
 
@@ -38,20 +41,68 @@ String LineBreakOf(const std::string& text)
     return "\n";
 }
 
+// Qt's word-boundary wrap looks for a break across the whole of a run
+// without one for every line it makes: quadratic in the run's length. No
+// line of a field holds this many characters, and below it the cost is nil.
+constexpr int kLongRun = 1000;
+// Up to this length a text is scanned again when an edit may have removed
+// its last long run; beyond it the field keeps wrapping anywhere until the
+// next SetText, so that no keystroke scans a long text.
+constexpr int kRescanLimit = 64 * 1024;
+
+// Spaces that allow no line break do not end a run.
+bool EndsRun(QChar c)
+{
+    return c.isSpace() && c != QChar::Nbsp && c != QChar(0x2007) && c != QChar(0x202F);
+}
+
+bool HasLongRun(const QString& text)
+{
+    int run = 0;
+    for (const QChar c : text) {
+        run = EndsRun(c) ? 0 : run + 1;
+        if (run > kLongRun)
+            return true;
+    }
+    return false;
+}
+
+// The document's text from one position to another, clamped to its length.
+QString TextBetween(QTextDocument& document, int from, int to)
+{
+    const int end = document.characterCount() - 1;
+    QTextCursor cursor(&document);
+    cursor.setPosition(std::clamp(from, 0, end));
+    cursor.setPosition(std::clamp(to, 0, end), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
 } // namespace
 
 EditField::EditField() : RectControl(new EditFieldWidget(this))
 {
     auto* edit = Edit(*this);
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] {
+        if (m_settingText)
+            return;
+        m_edited = true;
+        RaiseEvent("TextChange");
+    });
+    // Before the document lays the change out, so that it does so in the
+    // wrap mode the new text needs.
+    QObject::connect(edit->document(), &QTextDocument::contentsChange, edit, [this](int at, int removed, int added) {
         if (!m_settingText)
-            RaiseEvent("TextChange");
+            UpdateWrapAfterEdit(at, removed, added);
     });
     ApplyStyle();
 }
 
 String EditField::Text() const
 {
+    // Until the user edits it, the field gives back exactly what it was
+    // given: the document keeps neither mixed line breaks nor a leading BOM.
+    if (!m_edited)
+        return m_given;
     // The raw text keeps non-breaking spaces; paragraphs end in U+2029.
     QString text = Edit(*this)->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QString::fromStdString(m_lineBreak.ToUTF8()));
@@ -61,10 +112,34 @@ String EditField::Text() const
 void EditField::SetText(const String& text)
 {
     const std::string utf8 = text.ToUTF8();
+    const QString shown = QString::fromStdString(utf8);
     m_lineBreak = LineBreakOf(utf8);
+    m_given = text;
+    m_edited = false;
     m_settingText = true;
-    Edit(*this)->setPlainText(QString::fromStdString(utf8));
+    // The wrap mode first, so that the text is laid out once, in that mode.
+    SetWrapAnywhere(HasLongRun(shown));
+    Edit(*this)->setPlainText(shown);
     m_settingText = false;
+}
+
+void EditField::SetWrapAnywhere(bool anywhere)
+{
+    if (anywhere == m_wrapAnywhere)
+        return;
+    m_wrapAnywhere = anywhere;
+    Edit(*this)->setWordWrapMode(anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void EditField::UpdateWrapAfterEdit(int at, int removed, int added)
+{
+    QTextDocument& document = *Edit(*this)->document();
+    if (!m_wrapAnywhere) {
+        // Only the run through the changed part can have grown.
+        SetWrapAnywhere(HasLongRun(TextBetween(document, at - kLongRun - 1, at + added + kLongRun + 1)));
+    } else if (removed > 0 && document.characterCount() <= kRescanLimit) {
+        SetWrapAnywhere(HasLongRun(document.toRawText()));
+    }
 }
 
 void EditField::SetAcceptTabs(bool accept)

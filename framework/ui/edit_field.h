@@ -11,7 +11,9 @@ class EditField : public RectControl {
 public:
     EditField();
 
-    // The text with the line breaks it was given ("\n" for typed text).
+    // The text exactly as SetText gave it until the user changes it; then
+    // the field's text, with the line breaks it was given ("\n" for typed
+    // text).
     String Text() const;
     void SetText(const String& text);
     bool AcceptTabs() const { return m_acceptTabs; }
@@ -30,7 +32,14 @@ public:
 
 private:
     void ApplyStyle();
+    // A text with a run too long for a line wraps anywhere, which is linear
+    // in its length; other text wraps at word boundaries.
+    void SetWrapAnywhere(bool anywhere);
+    void UpdateWrapAfterEdit(int at, int removed, int added);
 
+    String m_given;
+    bool m_edited = false;
+    bool m_wrapAnywhere = false;
     String m_lineBreak = "\n";
     bool m_settingText = false;
     bool m_acceptTabs = false;

@@ -1,9 +1,12 @@
 #include "framework/ui/event_loop.h"
 
 #include "framework/core/runtime.h"
+#include "framework/ui/desktop.h"
 #include "framework/ui/window.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 namespace fw {
 
@@ -13,35 +16,32 @@ class QtEventLoop : public EventLoop {
 public:
     void Run() override
     {
-        m_running = true;
         QApplication::exec();
-        m_running = false;
         ReleaseClosedWindows();
-        if (m_error) {
-            auto error = m_error;
-            m_error = nullptr;
-            std::rethrow_exception(error);
-        }
     }
     void Quit() override { QApplication::exit(0); }
     void Repaint() override { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
-
-    bool Abandon(std::exception_ptr error)
-    {
-        if (!m_running)
-            return false;
-        if (!m_error)
-            m_error = std::move(error);
-        QApplication::exit(1);
-        return true;
-    }
-
-private:
-    bool m_running = false;
-    std::exception_ptr m_error;
 };
 
 QtEventLoop g_loop;
+
+// In force only while the application object is made. Without a display Qt
+// warns about each platform it tries and then aborts; the user gets one line
+// that says what is wrong and what to do instead.
+void NoDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fputs("qelm-questionnaires: no display to show the window on. Run it from a desktop session, "
+               "or take a picture of it with: bash scripts/screenshot.sh shot.png\n",
+               stderr);
+    std::_Exit(1);
+}
+
+void ReportUnhandled(const std::string& kind, const std::string& message)
+{
+    MsgBox(String(kind + ": " + message + " The program will now end."), 16, "Error!");
+}
 
 } // namespace
 
@@ -51,13 +51,14 @@ void StartWindowSystem()
         static int argc = 1;
         static char name[] = "qelm-questionnaires";
         static char* argv[] = {name, nullptr};
+        const QtMessageHandler previous = qInstallMessageHandler(NoDisplayHandler);
         new QApplication(argc, argv);
+        qInstallMessageHandler(previous);
     }
     // The runtime decides when the program ends, not the last closed window.
     QApplication::setQuitOnLastWindowClosed(false);
     SetEventLoop(&g_loop);
+    SetUnhandledExceptionReporter(ReportUnhandled);
 }
-
-bool AbandonEventLoop(std::exception_ptr error) { return g_loop.Abandon(std::move(error)); }
 
 } // namespace fw

@@ -52,7 +52,12 @@ Ref<FolderItem> GetOpenFolderItem(const String& typeName)
 
 Ref<FolderItem> GetSaveFolderItem(const String& typeName, const String& defaultName)
 {
-    return Chosen(CurrentDesktop().SaveFileDialog(FiltersFor(typeName), LastFolder(), defaultName.ToUTF8()));
+    const std::vector<FileFilter> filters = FiltersFor(typeName);
+    // The type's first extension, without its dot.
+    std::string suffix;
+    if (!filters.empty() && !filters[0].extensions.empty())
+        suffix = filters[0].extensions[0].substr(filters[0].extensions[0].starts_with('.') ? 1 : 0);
+    return Chosen(CurrentDesktop().SaveFileDialog(filters, LastFolder(), defaultName.ToUTF8(), suffix));
 }
 
 } // namespace fw

@@ -10,9 +10,10 @@
 namespace fw {
 
 // A desktop whose answers are scripted, for tests: it records every message
-// box and URL, and answers file dialogs from a queue (an empty queue or a
-// queued nullopt cancels). Installs itself while it lives, then puts back
-// the desktop it replaced.
+// box and URL, answers message boxes from a queue (an empty queue answers 1,
+// OK) and file dialogs from another (an empty queue or a queued nullopt
+// cancels). Installs itself while it lives, then puts back the desktop it
+// replaced.
 class ScriptedDesktop : public Desktop {
 public:
     struct Message {
@@ -25,6 +26,7 @@ public:
         std::vector<FileFilter> filters;
         std::string startFolder;
         std::string defaultName;
+        std::string defaultSuffix;
     };
 
     ScriptedDesktop() : m_previous(SetDesktop(this)) {}
@@ -35,24 +37,30 @@ public:
     std::vector<Message> messages;
     std::vector<Dialog> dialogs;
     std::vector<std::string> urls;
+    std::deque<int> messageAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
 
     int MessageBox(const std::string& message, int code, const std::string& title) override
     {
         messages.push_back({message, code, title});
-        return 1;
+        if (messageAnswers.empty())
+            return 1;
+        const int answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
     }
     std::optional<std::string> OpenFileDialog(const std::vector<FileFilter>& filters,
                                               const std::string& startFolder) override
     {
-        dialogs.push_back({false, filters, startFolder, {}});
+        dialogs.push_back({false, filters, startFolder, {}, {}});
         return Next();
     }
     std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
                                               const std::string& startFolder,
-                                              const std::string& defaultName) override
+                                              const std::string& defaultName,
+                                              const std::string& defaultSuffix) override
     {
-        dialogs.push_back({true, filters, startFolder, defaultName});
+        dialogs.push_back({true, filters, startFolder, defaultName, defaultSuffix});
         return Next();
     }
     void OpenURL(const std::string& url) override { urls.push_back(url); }

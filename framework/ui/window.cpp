@@ -305,13 +305,37 @@ bool Window::ApplyProperty(const std::string& name, const PropertyValue& value)
         SetMaxWidth(value.Int());
     else if (name == "MaxHeight")
         SetMaxHeight(value.Int());
+    else if (name == "CloseButton" || name == "MinimizeButton" || name == "MaximizeButton")
+        SetTitleBarButton(name, value.Bool());
     else
         return StoreProperty(name, value,
                              {"Placement", "Frame", "Composite", "HasBackColor", "BackColor", "FullScreen",
-                              "MenuBarVisible", "CloseButton", "Resizeable", "LiveResize", "MaximizeButton",
-                              "MinimizeButton", "BalloonHelp", "MacProcID"}) ||
+                              "MenuBarVisible", "Resizeable", "LiveResize", "BalloonHelp", "MacProcID"}) ||
                RectControl::ApplyProperty(name, value);
     return true;
+}
+
+void Window::SetTitleBarButton(const std::string& name, bool shown)
+{
+    StoreProperty(name, shown, {"CloseButton", "MinimizeButton", "MaximizeButton"});
+    if (name == "CloseButton")
+        m_closeButton = shown;
+    else if (name == "MinimizeButton")
+        m_minimizeButton = shown;
+    else
+        m_maximizeButton = shown;
+    if (!m_frame)
+        return;
+    // Only the buttons asked for; the title and system menu stay.
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    flags.setFlag(Qt::WindowCloseButtonHint, m_closeButton);
+    flags.setFlag(Qt::WindowMinimizeButtonHint, m_minimizeButton);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, m_maximizeButton);
+    const bool visible = m_frame->isVisible();
+    m_frame->setWindowFlags(flags);
+    // Changing the flags hides a shown window.
+    if (visible)
+        m_frame->show();
 }
 
 void Window::OpenControls()

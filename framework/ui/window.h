@@ -91,12 +91,15 @@ private:
     void UpdateTabOrder();
     void FrameResized(int width, int height);
     void FrameMoved(int left, int top);
+    // A top-level window's title bar offers only the buttons declared.
+    void SetTitleBarButton(const std::string& name, bool shown);
 
     bool m_embedded = false;
     bool m_opened = false; // its Open event has come
     bool m_open = false;   // on the framework's list of open windows
     String m_title;
     int m_minHeight = 0, m_maxHeight = 32000;
+    bool m_closeButton = true, m_minimizeButton = true, m_maximizeButton = true;
     Ref<fw::MenuBar> m_menuBar;
     std::vector<Ref<Control>> m_controls;
     std::vector<Binding> m_bindings;

@@ -49,8 +49,16 @@ inline std::string OldField(const std::string& bytes)
     return out + "\x96";
 }
 
-inline const std::string kLoadError = "File error attempting to load QnA file! The file may have been corrupted. "
-                                     "The program will attempt to continue, but may have problems.";
-inline const std::string kSaveError = "File error attempting to save QnA file! The saved file may now be corrupted.";
+// The message of a load of the file at path that failed for the reason.
+inline std::string LoadError(const std::string& path, const std::string& reason)
+{
+    return "File error attempting to load QnA file! \"" + path + "\" could not be loaded: " + reason +
+           ". The answers on the page were not changed.";
+}
+inline std::string SaveError(const std::string& path, const std::string& reason, bool fileExisted)
+{
+    return "File error attempting to save QnA file! \"" + path + "\" could not be saved: " + reason +
+           (fileExisted ? ". The existing file was left unchanged." : ". No file was written.");
+}
 
 } // namespace answer_file_bytes

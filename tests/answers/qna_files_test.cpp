@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "answers/file_types.h"
 #include "answers/qa_module.h"
 #include "answers/qna_files.h"
@@ -12,8 +15,8 @@
 #include "tests/support/file_test_support.h"
 
 using answer_file_bytes::Field;
-using answer_file_bytes::kLoadError;
-using answer_file_bytes::kSaveError;
+using answer_file_bytes::LoadError;
+using answer_file_bytes::SaveError;
 using answer_file_bytes::OldField;
 using test_support::ReadBytes;
 using test_support::WriteBytes;
@@ -189,7 +192,7 @@ TEST_F(AnswerFiles, SaveIntoAFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFi
     Typed(kBefore);
     Choose(folder / "a.vqa");
     QnA_Files::QA_SaveDAT();
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveError});
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", std::strerror(EACCES), true)});
     EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old");
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
 }
@@ -198,7 +201,7 @@ TEST_F(AnswerFiles, SaveIntoAMissingFolderIsReported)
 {
     Choose(folder / "gone/a.vqa");
     QnA_Files::QA_SaveDAT();
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveError});
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "gone/a.vqa", std::strerror(ENOENT), false)});
     EXPECT_TRUE(folder.Names().empty());
 }
 
@@ -326,23 +329,30 @@ TEST_F(AnswerFiles, LoadThatFailsChangesNoRecord)
     for (int i = 0; i < 4; ++i)
         oldFourValues += OldField("partial");
 
-    const std::pair<std::string, std::string> cases[] = {
-        {"empty.vqa", ""},
-        {"truncated.vqa", fourValues},
-        {"cut-in-a-field.vqa", complete.substr(0, complete.size() - 3)},
-        {"count-too-large.vqa", Field(U"2") + Field(U"2") + Record(U"0", kTen)},
-        {"index-1.vqa", Field(U"2") + Field(U"2") + Record(U"0", kTen) + Record(U"1", kTen)},
-        {"index-5.vqa", Field(U"2") + Field(U"1") + Record(U"5", kTen)},
-        {"index-negative.vqa", Field(U"2") + Field(U"1") + Field(U"-1")},
-        {"invalid-utf8.vqa", fifthField("\xC3(" + kTerminator)},
-        {"code-below-zero.vqa", fifthField("\x01" + kTerminator)},
-        {"surrogate-code.vqa", fifthField("\xEE\x80\x80" + kTerminator)},
-        {"plain-text.vqa", "just some text"},
-        {"missing.vqa", ""}, // chosen but not there
-        {"truncated.qlq", oldFourValues},
-        {"code-below-zero.qlq", oldFourValues + "\x02\x96"},
+    const std::string endsInAField = "it ends in the middle of a field";
+    const std::string noSuchRecord = "it names a record that does not exist";
+    const std::string noCharacter = "it holds a code that names no character";
+    const struct {
+        std::string name;
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"empty.vqa", "", endsInAField},
+        {"truncated.vqa", fourValues, endsInAField},
+        {"cut-in-a-field.vqa", complete.substr(0, complete.size() - 3), endsInAField},
+        {"count-too-large.vqa", Field(U"2") + Field(U"2") + Record(U"0", kTen), endsInAField},
+        {"index-1.vqa", Field(U"2") + Field(U"2") + Record(U"0", kTen) + Record(U"1", kTen), noSuchRecord},
+        {"index-5.vqa", Field(U"2") + Field(U"1") + Record(U"5", kTen), noSuchRecord},
+        {"index-negative.vqa", Field(U"2") + Field(U"1") + Field(U"-1"), noSuchRecord},
+        {"invalid-utf8.vqa", fifthField("\xC3(" + kTerminator), "it is not valid UTF-8 text"},
+        {"code-below-zero.vqa", fifthField("\x01" + kTerminator), noCharacter},
+        {"surrogate-code.vqa", fifthField("\xEE\x80\x80" + kTerminator), noCharacter},
+        {"plain-text.vqa", "just some text", endsInAField},
+        {"missing.vqa", "", std::strerror(ENOENT)}, // chosen but not there
+        {"truncated.qlq", oldFourValues, endsInAField},
+        {"code-below-zero.qlq", oldFourValues + "\x02\x96", noCharacter},
     };
-    for (const auto& [name, bytes] : cases) {
+    for (const auto& [name, bytes, reason] : cases) {
         SCOPED_TRACE(name);
         Typed(kBefore);
         Record0().IsSet = false;
@@ -352,7 +362,7 @@ TEST_F(AnswerFiles, LoadThatFailsChangesNoRecord)
         desktop.messages.clear();
 
         EXPECT_FALSE(QnA_Files::QA_OpenDAT());
-        EXPECT_EQ(MessageTexts(), std::vector<std::string>{kLoadError});
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{LoadError(folder / name, reason)});
         EXPECT_EQ(Answers(), kBefore);
         EXPECT_FALSE(Record0().IsSet);
         EXPECT_TRUE(QA_Module::tmpSubject->QnA_List(1).IsNil());
@@ -368,5 +378,6 @@ TEST_F(AnswerFiles, LoadWithoutAWorkingSubjectIsReported)
     EXPECT_TRUE(QnA_Files::QA_OpenDAT());
     Choose(folder / "one.vqa");
     EXPECT_FALSE(QnA_Files::QA_OpenDAT());
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kLoadError});
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{LoadError(folder / "one.vqa", "it names a record that does not exist")});
 }

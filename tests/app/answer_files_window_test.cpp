@@ -8,13 +8,15 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
 using answer_file_bytes::Field;
-using answer_file_bytes::kLoadError;
-using answer_file_bytes::kSaveError;
+using answer_file_bytes::LoadError;
+using answer_file_bytes::SaveError;
 using answer_file_bytes::OldField;
 using answer_file_bytes::Utf8;
 using test_support::ReadBytes;
@@ -111,6 +113,7 @@ TEST_F(AnswerFilesWindow, TypedAnswersAreSavedAsExactBytesAndLoadBack)
         const auto& save = desktop.dialogs[0];
         EXPECT_TRUE(save.save);
         EXPECT_EQ(save.defaultName, "QELM_QnA_73202695.vqa");
+        EXPECT_EQ(save.defaultSuffix, "vqa") << "the dialog asks about the name that will be written";
         ASSERT_EQ(save.filters.size(), 1u);
         EXPECT_EQ(save.filters[0].name, "QELM QnA (UTF8)");
         EXPECT_EQ(save.filters[0].extensions, std::vector<std::string>{".vqa"});
@@ -136,6 +139,25 @@ TEST_F(AnswerFilesWindow, TypedAnswersAreSavedAsExactBytesAndLoadBack)
         EXPECT_TRUE(desktop.messages.empty());
         EXPECT_EQ(PageAnswers(), AsUtf8(kTyped));
         EXPECT_EQ(Record0Answers(), AsUtf8(kTyped));
+    });
+}
+
+TEST_F(AnswerFilesWindow, ALoadedFileSavedAgainWithoutAnEditIsByteIdentical)
+{
+    std::vector<std::u32string> values = kRetyped;
+    values[0] = U"a\r\nb\nc";
+    values[1] = U"old\rbreaks";
+    values[2] = U"one\u2029paragraph";
+    values[3] = U"\uFEFFmarked";
+    const std::string bytes = CurrentFile(values);
+    WriteBytes(folder / "in.vqa", bytes);
+    RunProgram([&] {
+        Choose(folder / "in.vqa");
+        Click("cmdLoad");
+        Choose(folder / "out.vqa");
+        Click("cmdSave");
+        EXPECT_TRUE(desktop.messages.empty());
+        EXPECT_EQ(ReadBytes(folder / "out.vqa"), bytes);
     });
 }
 
@@ -187,6 +209,34 @@ TEST_F(AnswerFilesWindow, ProposedNameFollowsTheClock)
 
 // ---- Faults a save must not have
 
+TEST_F(AnswerFilesWindow, NameThatGetsTheExtensionAsksBeforeReplacingThatFile)
+{
+    WriteBytes(folder / "notes.txt.vqa", "old answers");
+    RunProgram([this] {
+        const auto expectQuestion = [](const fw::ScriptedDesktop::Message& m) {
+            EXPECT_EQ(m.text, "A file named \"notes.txt.vqa\" already exists. Do you want to replace it?");
+            EXPECT_EQ(m.code, 36);
+            EXPECT_EQ(m.title, "Save to File");
+        };
+        TypeAll(kTyped);
+
+        desktop.messageAnswers.push_back(7); // No
+        Choose(folder / "notes.txt");
+        Click("cmdSave");
+        ASSERT_EQ(desktop.messages.size(), 1u) << "nothing but the question";
+        expectQuestion(desktop.messages[0]);
+        EXPECT_EQ(ReadBytes(folder / "notes.txt.vqa"), "old answers");
+        EXPECT_EQ(folder.Names(), std::set<std::string>{"notes.txt.vqa"});
+
+        desktop.messageAnswers.push_back(6); // Yes
+        Choose(folder / "notes.txt");
+        Click("cmdSave");
+        ASSERT_EQ(desktop.messages.size(), 2u);
+        expectQuestion(desktop.messages[1]);
+        EXPECT_EQ(ReadBytes(folder / "notes.txt.vqa"), CurrentFile(kTyped));
+    });
+}
+
 TEST_F(AnswerFilesWindow, SaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo)
 {
     WriteBytes(folder / "a.vqa", "old answers");
@@ -200,7 +250,7 @@ TEST_F(AnswerFilesWindow, SaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo)
         Choose(folder / "a.vqa");
         Click("cmdSave");
 
-        EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveError});
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", std::strerror(EACCES), true)});
         EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old answers");
         EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"}) << "no temporary file is left";
         EXPECT_TRUE(Window()->IsShown());
@@ -249,25 +299,30 @@ TEST_F(AnswerFilesWindow, AnswerTheFormatCannotCarryIsRefusedBeforeTheDialog)
 TEST_F(AnswerFilesWindow, LoadOfABadFileIsReportedAndChangesNoRecordAndNoField)
 {
     const std::string complete = CurrentFile(kRetyped);
-    const std::pair<std::string, std::string> cases[] = {
-        {"empty.vqa", ""},
-        {"truncated.vqa", complete.substr(0, complete.size() / 2)},
-        {"cut-in-last-field.vqa", complete.substr(0, complete.size() - 3)},
-        {"invalid-utf8.vqa", CurrentFile({}) + "\xC3(\xC2\x96"},
-        {"index-1.vqa", CurrentFile(kRetyped, U"2", U"1")},
-        {"truncated.qlq", OldField("1") + OldField("1") + OldField("0") + OldField("only one")},
+    const std::string endsInAField = "it ends in the middle of a field";
+    const struct {
+        std::string name;
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"empty.vqa", "", endsInAField},
+        {"truncated.vqa", complete.substr(0, complete.size() / 2), endsInAField},
+        {"cut-in-last-field.vqa", complete.substr(0, complete.size() - 3), endsInAField},
+        {"invalid-utf8.vqa", CurrentFile({}) + "\xC3(\xC2\x96", "it is not valid UTF-8 text"},
+        {"index-1.vqa", CurrentFile(kRetyped, U"2", U"1"), "it names a record that does not exist"},
+        {"truncated.qlq", OldField("1") + OldField("1") + OldField("0") + OldField("only one"), endsInAField},
     };
-    for (const auto& [name, bytes] : cases)
-        WriteBytes(folder / name, bytes);
+    for (const auto& c : cases)
+        WriteBytes(folder / c.name, c.bytes);
 
     RunProgram([&] {
         TypeSaveCancelAndRetype();
-        for (const auto& [name, bytes] : cases) {
+        for (const auto& [name, bytes, reason] : cases) {
             SCOPED_TRACE(name);
             desktop.messages.clear();
             Choose(folder / name);
             Click("cmdLoad");
-            EXPECT_EQ(MessageTexts(), std::vector<std::string>{kLoadError});
+            EXPECT_EQ(MessageTexts(), std::vector<std::string>{LoadError(folder / name, reason)});
             ExpectUnsavedStateKept();
         }
     });
@@ -296,6 +351,9 @@ TEST_F(AnswerFilesWindow, LoadThatDoesNotCompleteLeavesTheTypedAnswersOnThePage)
 {
     WriteBytes(folder / "v3.vqa", CurrentFile(kRetyped, U"3"));
     WriteBytes(folder / "bad.vqa", "not an answer file");
+    // Neither may freeze the program or fill its memory.
+    ASSERT_EQ(::mkfifo((folder / "pipe.vqa").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", (folder / "zero.vqa").c_str()), 0);
     RunProgram([this] {
         TypeSaveCancelAndRetype();
 
@@ -304,13 +362,13 @@ TEST_F(AnswerFilesWindow, LoadThatDoesNotCompleteLeavesTheTypedAnswersOnThePage)
         EXPECT_TRUE(desktop.messages.empty());
         ExpectUnsavedStateKept();
 
-        for (const char* name : {"v3.vqa", "bad.vqa", "missing.vqa"}) {
+        for (const char* name : {"v3.vqa", "bad.vqa", "missing.vqa", "pipe.vqa", "zero.vqa"}) {
             SCOPED_TRACE(name);
             Choose(folder / name);
             Click("cmdLoad");
             ExpectUnsavedStateKept();
         }
-        EXPECT_EQ(desktop.messages.size(), 3u);
+        EXPECT_EQ(desktop.messages.size(), 5u);
     });
 }
 

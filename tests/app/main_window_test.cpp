@@ -28,6 +28,11 @@ TEST_F(MainWindowTest, AfterStartUpTheWindowShowsTheFreshQuestionnaireScrolledTo
         EXPECT_EQ(Page()->FormHeight, 1075);
         EXPECT_EQ(Bar()->Maximum(), 643);
         EXPECT_TRUE(Window()->IsShown());
+        // The title bar offers closing only.
+        const Qt::WindowFlags flags = w->Widget()->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
 
         // Scrolled down before the first tick, the page goes back to the top.
         Bar()->SetValue(200);

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 
 #include "framework/core/filetype.h"
 #include "framework/core/folder_item.h"
@@ -24,6 +25,20 @@ void Save(const std::string& path, const std::string& bytes)
     auto stream = Item(path)->CreateTextFile();
     stream->Write(fw::String::FromBytes(bytes, fw::Encodings::UTF8));
     stream->Close();
+}
+
+// Runs the step and hands back the IOException it raises; a step that raises
+// none fails the test.
+template <typename Step>
+fw::IOException RaisedBy(Step step)
+{
+    try {
+        step();
+    } catch (const fw::IOException& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no IOException";
+    return fw::IOException();
 }
 
 } // namespace
@@ -142,6 +157,17 @@ TEST(TextOutputStream, StreamDroppedWithoutCloseLeavesTheOldFile)
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
 }
 
+TEST(TextOutputStream, NamesUpToTheSystemLimitSave)
+{
+    ScratchFolder folder;
+    for (const std::size_t length : {250, 255}) {
+        const std::string name(length, 'n');
+        Save(folder / name, "saved");
+        EXPECT_EQ(ReadBytes(folder / name), "saved");
+    }
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{std::string(250, 'n'), std::string(255, 'n')}));
+}
+
 TEST(TextOutputStream, CreateFailureNamesTheFileAndTheReason)
 {
     ScratchFolder folder;
@@ -152,6 +178,29 @@ TEST(TextOutputStream, CreateFailureNamesTheFileAndTheReason)
         EXPECT_EQ(e.Message(), "Cannot create \"" + (folder / "missing/a.vqa") + "\": No such file or directory.");
     }
     EXPECT_THROW(Item(folder.Path())->CreateTextFile(), fw::IOException);
+
+    // A pipe, or a link to one, stays as it is: nothing is created beside it.
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink((folder / "pipe").c_str(), (folder / "link").c_str()), 0);
+    for (const std::string name : {"pipe", "link"}) {
+        const fw::IOException e = RaisedBy([&] { Save(folder / name, "new"); });
+        EXPECT_EQ(e.Path(), folder / name);
+        EXPECT_FALSE(e.Reason().empty());
+    }
+    struct stat st {};
+    EXPECT_TRUE(::stat((folder / "pipe").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(::lstat((folder / "link").c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+
+    // The folder may be written, the file itself not.
+    WriteBytes(folder / "kept.vqa", "old");
+    ::chmod((folder / "kept.vqa").c_str(), 0444);
+    {
+        test_support::ObeyFilePermissions obey;
+        const fw::IOException e = RaisedBy([&] { Save(folder / "kept.vqa", "new"); });
+        EXPECT_EQ(e.Reason(), "Permission denied");
+    }
+    EXPECT_EQ(ReadBytes(folder / "kept.vqa"), "old");
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"pipe", "link", "kept.vqa"}));
 }
 
 TEST(TextOutputStream, FolderThatCannotBeWrittenKeepsTheOldFile)
@@ -230,9 +279,24 @@ TEST(TextInputStream, InvalidUTF8IsRefused)
     EXPECT_EQ(Utf8(Item(folder / "b.vqa")->OpenAsTextFile()->ReadAll(fw::Encodings::UTF8)), "caf\xC3\xA9");
 }
 
-TEST(TextInputStream, MissingFilesAndFoldersCannotBeOpened)
+TEST(TextInputStream, OnlyRegularFilesWithinTheBoundAreRead)
 {
     ScratchFolder folder;
-    EXPECT_TRUE(Item(folder / "missing.vqa")->OpenAsTextFile().IsNil());
-    EXPECT_TRUE(Item(folder.Path())->OpenAsTextFile().IsNil());
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", (folder / "zeros").c_str()), 0);
+    {
+        const int fd = ::open((folder / "huge").c_str(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_EQ(::ftruncate(fd, fw::kMaxTextFileBytes + 1), 0); // sparse: costs no disk
+        ::close(fd);
+    }
+    // Opening a pipe that no one writes would wait for ever: end the test instead.
+    ::alarm(30);
+    for (const std::string& path : {folder / "missing.vqa", folder.Path(), folder / "pipe", folder / "zeros",
+                                   folder / "huge"}) {
+        SCOPED_TRACE(path);
+        const fw::IOException e = RaisedBy([&] { Item(path)->OpenAsTextFile(); });
+        EXPECT_EQ(e.Path(), path);
+        EXPECT_FALSE(e.Reason().empty());
+    }
+    ::alarm(0);
 }

@@ -56,6 +56,21 @@ TEST_F(EditFieldTest, TextKeepsLineBreaksNonBreakingSpacesAndOtherScripts)
     }
 }
 
+TEST_F(EditFieldTest, TextComesBackByteForByteUntilTheUserTypes)
+{
+    const char* texts[] = {"a\r\nb\nc", "one\u2029two", "\ufeffstarts with a byte order mark"};
+    for (const char* text : texts) {
+        first->SetText(text);
+        EXPECT_EQ(first->Text().ToUTF8(), text);
+    }
+
+    first->SetText("a\r\nb\nc");
+    first->Widget()->setFocus();
+    QTest::keyClick(first->Widget(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(first->Widget(), Qt::Key_Exclam);
+    EXPECT_EQ(first->Text().ToUTF8(), "a\r\nb\r\nc!");
+}
+
 TEST_F(EditFieldTest, TextFromCodeRaisesNoTextChangeButTypingDoes)
 {
     window->log.clear();

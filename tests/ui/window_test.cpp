@@ -16,6 +16,7 @@
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
+#include <new>
 #include <stdexcept>
 
 namespace {
@@ -58,6 +59,7 @@ public:
         throw fw::NilObjectException();
     }
     void ThrowsOther(fw::PushButton&) { throw std::logic_error("not a runtime exception"); }
+    void RunsOutOfMemory(fw::PushButton&) { throw std::bad_alloc(); }
 };
 
 void AddButton(fw::Window& w, const char* name)
@@ -358,11 +360,27 @@ TEST_F(WindowTest, WhileTheEventLoopRunsAHandlersRuntimeExceptionIsReportedAndTh
     EXPECT_EQ(desktop.messages[0].title, "Error!");
 }
 
-TEST_F(WindowTest, AnyOtherExceptionEndsTheEventLoopAndLeavesIt)
+TEST_F(WindowTest, WhileTheEventLoopRunsEveryOtherExceptionIsReportedAndTheLoopGoesOn)
 {
-    auto w = WindowWithButton(&OwnerWindow::ThrowsOther);
-    EXPECT_THROW(RunLoop([&] { fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button")->RaiseEvent("Action"); }),
-                 std::logic_error);
+    fw::ScriptedDesktop desktop;
+    auto outOfMemory = WindowWithButton(&OwnerWindow::RunsOutOfMemory);
+    auto other = WindowWithButton(&OwnerWindow::ThrowsOther);
+    bool after = false;
+    RunLoop([&] {
+        fw::RuntimeWindowControlByName<fw::PushButton>(*outOfMemory, "Button")->RaiseEvent("Action");
+        fw::RuntimeWindowControlByName<fw::PushButton>(*other, "Button")->RaiseEvent("Action");
+        after = true;
+    });
+    EXPECT_TRUE(after);
+    EXPECT_TRUE(outOfMemory->IsOpen());
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(desktop.messages[0].text,
+              "The program ran out of memory while carrying out the last action. The action was stopped.");
+    EXPECT_EQ(desktop.messages[1].text, "The last action was stopped by an error: not a runtime exception");
+    for (const auto& m : desktop.messages) {
+        EXPECT_EQ(m.code, 16);
+        EXPECT_EQ(m.title, "Error!");
+    }
 }
 
 // Answers message boxes after running a nested event loop, as a modal box does.
