@@ -99,12 +99,13 @@ EditField::EditField() : RectControl(new EditFieldWidget(this))
 
 String EditField::Text() const
 {
+    auto* edit = Edit(*this);
     // Until the user edits it, the field gives back exactly what it was
     // given: the document keeps neither mixed line breaks nor a leading BOM.
     if (!m_edited)
         return m_given;
     // The raw text keeps non-breaking spaces; paragraphs end in U+2029.
-    QString text = Edit(*this)->document()->toRawText();
+    QString text = edit->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QString::fromStdString(m_lineBreak.ToUTF8()));
     return String(text.toStdString());
 }
