@@ -11,27 +11,13 @@ namespace fw {
 
 namespace {
 
-HandlerErrors g_mode = HandlerErrors::FollowEventLoop;
-
-bool Reporting()
-{
-    switch (g_mode) {
-    case HandlerErrors::Report: return true;
-    case HandlerErrors::Propagate: return false;
-    case HandlerErrors::FollowEventLoop: break;
-    }
-    return EventLoopRunning();
-}
-
 void ReportStop(const std::string& text) { MsgBox(String(text), 16, "Error!"); }
 
 } // namespace
 
-void SetHandlerErrors(HandlerErrors mode) { g_mode = mode; }
-
 void RunHandler(const std::function<void()>& handler)
 {
-    if (!Reporting()) {
+    if (!EventLoopRunning()) {
         handler();
         return;
     }

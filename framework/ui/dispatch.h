@@ -12,9 +12,4 @@ namespace fw {
 // text of their own. Outside the loop (start-up) it propagates to the caller.
 void RunHandler(const std::function<void()>& handler);
 
-// Whether RunHandler reports or propagates: by default it follows the event
-// loop; tests may fix either way.
-enum class HandlerErrors { FollowEventLoop, Report, Propagate };
-void SetHandlerErrors(HandlerErrors mode);
-
 } // namespace fw

@@ -2,7 +2,6 @@
 
 #include "framework/core/runtime.h"
 #include "framework/ui/canvas.h"
-#include "framework/ui/dispatch.h"
 #include "framework/ui/edit_field.h"
 #include "framework/ui/event_loop.h"
 #include "framework/ui/push_button.h"
@@ -305,27 +304,6 @@ TEST_F(WindowTest, AContainerEmbeddedInAPanelSitsOnThatPageKeepingItsDeclaredSiz
     EXPECT_TRUE(box->IsShown());
 }
 
-TEST_F(WindowTest, AHandlersRuntimeExceptionIsReportedWhenReportingAndTheStepsBeforeItStay)
-{
-    fw::ScriptedDesktop desktop;
-    auto w = WindowWithButton(&OwnerWindow::Throws);
-    auto button = fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button");
-
-    fw::SetHandlerErrors(fw::HandlerErrors::Report);
-    button->RaiseEvent("Action");
-    fw::SetHandlerErrors(fw::HandlerErrors::FollowEventLoop);
-
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, "NilObjectException: An object that does not exist was used.");
-    EXPECT_EQ(desktop.messages[0].code, 16);
-    EXPECT_EQ(desktop.messages[0].title, "Error!");
-    EXPECT_EQ(w->log.back(), "before");
-
-    // Outside the event loop (start-up) the exception goes on to the caller.
-    EXPECT_THROW(button->RaiseEvent("Action"), fw::NilObjectException);
-    EXPECT_EQ(desktop.messages.size(), 1u);
-}
-
 // Runs the runtime's event loop on Qt until the body has run and quit.
 void RunLoop(const std::function<void()>& body)
 {
@@ -350,14 +328,22 @@ TEST_F(WindowTest, WhileTheEventLoopRunsAHandlersRuntimeExceptionIsReportedAndTh
 {
     fw::ScriptedDesktop desktop;
     auto w = WindowWithButton(&OwnerWindow::Throws);
+    auto button = fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button");
     bool after = false;
     RunLoop([&] {
-        fw::RuntimeWindowControlByName<fw::PushButton>(*w, "Button")->RaiseEvent("Action");
+        button->RaiseEvent("Action");
         after = true;
     });
     EXPECT_TRUE(after);
     ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "NilObjectException: An object that does not exist was used.");
+    EXPECT_EQ(desktop.messages[0].code, 16);
     EXPECT_EQ(desktop.messages[0].title, "Error!");
+    EXPECT_EQ(w->log.back(), "before");
+
+    // Outside the event loop (start-up) the exception goes on to the caller.
+    EXPECT_THROW(button->RaiseEvent("Action"), fw::NilObjectException);
+    EXPECT_EQ(desktop.messages.size(), 1u);
 }
 
 TEST_F(WindowTest, WhileTheEventLoopRunsEveryOtherExceptionIsReportedAndTheLoopGoesOn)
