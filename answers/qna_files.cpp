@@ -7,6 +7,7 @@
 #include "answers/vb_support_lib.h"
 #include "framework/core/runtime.h"
 #include "framework/ui/desktop.h"
+#include "framework/ui/file_dialogs.h"
 
 namespace QnA_Files {
 fw::String QnARead;

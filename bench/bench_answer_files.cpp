@@ -21,7 +21,7 @@
 #include "answers/qa_module.h"
 #include "answers/qna_files.h"
 #include "framework/core/text.h"
-#include "framework/ui/scripted_desktop.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "answers/qa_module.h"
 #include "answers/qna_files.h"
 #include "framework/core/folder_item.h"
-#include "framework/ui/scripted_desktop.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace {
 

@@ -49,12 +49,6 @@ Desktop& CurrentDesktop();
 // 4 = Yes and No, which return 6 and 7. Its icon part: 16 stop, 32 question,
 // 48 caution, 64 note, 0 none.
 int MsgBox(const String& message, int code = 0, const String& title = "");
-// File dialogs limited to a registered file type; nil when cancelled. The
-// save dialog adds the type's first extension to a name typed without one.
-Ref<FolderItem> GetOpenFolderItem(const String& typeName);
-Ref<FolderItem> GetSaveFolderItem(const String& typeName, const String& defaultName);
 void ShowURL(const String& url);
-// The next file dialog starts in the home folder again, as the first one does.
-void ForgetFileDialogFolder();
 
 } // namespace fw

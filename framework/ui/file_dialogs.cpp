@@ -1,3 +1,5 @@
+#include "framework/ui/file_dialogs.h"
+
 #include "framework/core/filetype.h"
 #include "framework/core/folder_item.h"
 #include "framework/ui/desktop.h"

@@ -9,7 +9,7 @@
 #include "answers/qna_files.h"
 #include "framework/core/date.h"
 #include "framework/core/runtime.h"
-#include "framework/ui/scripted_desktop.h"
+#include "tests/support/scripted_desktop.h"
 #include "tests/answers/answer_file_bytes.h"
 #include "tests/support/error_messages.h"
 #include "tests/support/file_test_support.h"

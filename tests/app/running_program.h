@@ -11,7 +11,7 @@
 #include "framework/core/trace.h"
 #include "framework/ui/edit_field.h"
 #include "framework/ui/event_loop.h"
-#include "framework/ui/scripted_desktop.h"
+#include "tests/support/scripted_desktop.h"
 #include "framework/ui/scroll_bar.h"
 #include "framework/ui/tab_panel.h"
 #include "framework/ui/timer.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ui/scripted_desktop.h"
+#include "tests/support/scripted_desktop.h"
 
 #include <gtest/gtest.h>
 

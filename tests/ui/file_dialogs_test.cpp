@@ -3,8 +3,8 @@
 
 #include "framework/core/filetype.h"
 #include "framework/core/folder_item.h"
-#include "framework/ui/desktop.h"
-#include "framework/ui/scripted_desktop.h"
+#include "framework/ui/file_dialogs.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "framework/ui/edit_field.h"
 #include "framework/ui/event_loop.h"
 #include "framework/ui/push_button.h"
-#include "framework/ui/scripted_desktop.h"
+#include "tests/support/scripted_desktop.h"
 #include "framework/ui/tab_panel.h"
 #include "tests/support/test_window.h"
 
