@@ -1,8 +1,4 @@
 #include "app/startup.h"
 #include "framework/ui/event_loop.h"
 
-int main()
-{
-    fw::StartWindowSystem();
-    return Startup::MainRoutine();
-}
+int main() { return fw::RunWithWindowSystem(Startup::MainRoutine); }

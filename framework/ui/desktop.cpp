@@ -30,7 +30,10 @@ class QtDesktop : public Desktop {
 public:
     int MessageBox(const std::string& message, int code, const std::string& title) override
     {
-        QMessageBox box(QApplication::activeWindow());
+        // No parent window: one that closed while the box is open would take
+        // the box with it. Modal for the whole program all the same.
+        QMessageBox box;
+        box.setWindowModality(Qt::ApplicationModal);
         box.setWindowTitle(ToQ(title));
         box.setText(ToQ(message));
         // Icon from the code's 16s (16 stop, 32 question, 48 caution, 64 note).

@@ -2,6 +2,7 @@
 
 #include "framework/core/runtime.h"
 #include "framework/ui/desktop.h"
+#include "framework/ui/qt_text_style.h"
 #include "framework/ui/window.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@ public:
 };
 
 QtEventLoop g_loop;
+// The application object made here, if any; a test program brings its own.
+QApplication* g_application = nullptr;
 
 // In force only while the application object is made. Without a display Qt
 // warns about each platform it tries and then aborts; the user gets one line
@@ -52,13 +55,26 @@ void StartWindowSystem()
         static char name[] = "qelm-questionnaires";
         static char* argv[] = {name, nullptr};
         const QtMessageHandler previous = qInstallMessageHandler(NoDisplayHandler);
-        new QApplication(argc, argv);
+        g_application = new QApplication(argc, argv);
         qInstallMessageHandler(previous);
     }
     // The runtime decides when the program ends, not the last closed window.
     QApplication::setQuitOnLastWindowClosed(false);
     SetEventLoop(&g_loop);
     SetUnhandledExceptionReporter(ReportUnhandled);
+}
+
+int RunWithWindowSystem(const std::function<int()>& program)
+{
+    StartWindowSystem();
+    const int status = program();
+    SetUnhandledExceptionReporter(nullptr);
+    SetEventLoop(nullptr);
+    // Fonts hold on to the application's font data.
+    ForgetFonts();
+    delete g_application;
+    g_application = nullptr;
+    return status;
 }
 
 } // namespace fw

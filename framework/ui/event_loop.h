@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace fw {
 
 // Makes the Qt application object when there is none yet (without a display
@@ -7,5 +9,12 @@ namespace fw {
 // installs Qt's event loop as the runtime's loop and reports unhandled
 // exceptions in a stop message box. Call once, before the first window.
 void StartWindowSystem();
+
+// The program's life inside the window system: StartWindowSystem, the
+// program, then the end of the window system once the program's windows are
+// gone: the application object StartWindowSystem made is destroyed, which is
+// when Qt hands copied text over to the desktop's clipboard. The program's
+// result is returned.
+int RunWithWindowSystem(const std::function<int()>& program);
 
 } // namespace fw

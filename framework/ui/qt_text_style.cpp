@@ -23,7 +23,16 @@ bool TahomaAvailable()
     return available;
 }
 
+// The fonts made so far; emptied before the application object goes.
+std::map<std::string, QFont>& Fonts()
+{
+    static std::map<std::string, QFont> made;
+    return made;
+}
+
 } // namespace
+
+void ForgetFonts() { Fonts().clear(); }
 
 QFont MakeFont(const String& family, int pixelSize, bool bold, bool italic, bool underline)
 {
@@ -31,7 +40,7 @@ QFont MakeFont(const String& family, int pixelSize, bool bold, bool italic, bool
     const std::string name = family.ToUTF8();
     const std::string key = name + '/' + std::to_string(pixelSize) + '/' + char('0' + bold) + char('0' + italic) +
                             char('0' + underline);
-    static std::map<std::string, QFont> made;
+    auto& made = Fonts();
     if (const auto it = made.find(key); it != made.end())
         return it->second;
     QFont font = QApplication::font();

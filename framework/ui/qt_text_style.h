@@ -26,6 +26,9 @@ private:
 // The layouts are drawn for Tahoma; where it is missing the narrowest good
 // sans font stands in.
 QFont MakeFont(const String& family, int pixelSize, bool bold, bool italic, bool underline);
+// Lets go of the fonts MakeFont keeps, which must not outlive the
+// application object.
+void ForgetFonts();
 
 } // namespace fw
 

@@ -6,6 +6,7 @@
 #include "framework/core/runtime.h"
 #include "framework/core/trace.h"
 
+#include <QProcess>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -119,6 +120,26 @@ TEST_F(StartupTest, ShutdownReleasesModuleValuesInTheirFixedOrder)
     EXPECT_TRUE(fw::RegisteredFileTypes().empty());
     EXPECT_TRUE(MenuBar1::_implicitInstance.IsNil());
     EXPECT_TRUE(QnA_Files::QnAFile.IsEmpty());
+}
+
+// Copied text reaches the desktop's clipboard only when the application
+// object is destroyed; the real program does that last, after its shutdown.
+TEST(ProgramExit, TheApplicationObjectIsDestroyedAfterTheShutdownAndBeforeTheProcessEnds)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(QELM_EXIT_PROBE, {});
+    ASSERT_TRUE(program.waitForFinished(120000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+
+    const QStringList lines = QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_THAT((std::vector<std::string>{lines[lines.size() - 3].toStdString(), lines[lines.size() - 2].toStdString(),
+                                          lines.back().toStdString()}),
+                ElementsAre("release MenuBar1._implicitInstance", "RuntimeExit 0", "application object destroyed"));
 }
 
 TEST_F(StartupTest, FailureWhileRegisteringFileTypesIsReportedThenTheSameShutdownRuns)
