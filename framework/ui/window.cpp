@@ -305,8 +305,11 @@ bool Window::ApplyProperty(const std::string& name, const PropertyValue& value)
         SetMaxWidth(value.Int());
     else if (name == "MaxHeight")
         SetMaxHeight(value.Int());
-    else if (name == "CloseButton" || name == "MinimizeButton" || name == "MaximizeButton")
-        SetTitleBarButton(name, value.Bool());
+    else if (name == "CloseButton" || name == "MinimizeButton" || name == "MaximizeButton") {
+        (name == "CloseButton" ? m_closeButton : name == "MinimizeButton" ? m_minimizeButton : m_maximizeButton) =
+            value.Bool();
+        ApplyTitleBarButtons();
+    }
     else
         return StoreProperty(name, value,
                              {"Placement", "Frame", "Composite", "HasBackColor", "BackColor", "FullScreen",
@@ -315,15 +318,8 @@ bool Window::ApplyProperty(const std::string& name, const PropertyValue& value)
     return true;
 }
 
-void Window::SetTitleBarButton(const std::string& name, bool shown)
+void Window::ApplyTitleBarButtons()
 {
-    StoreProperty(name, shown, {"CloseButton", "MinimizeButton", "MaximizeButton"});
-    if (name == "CloseButton")
-        m_closeButton = shown;
-    else if (name == "MinimizeButton")
-        m_minimizeButton = shown;
-    else
-        m_maximizeButton = shown;
     if (!m_frame)
         return;
     // Only the buttons asked for; the title and system menu stay.

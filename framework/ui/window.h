@@ -92,7 +92,7 @@ private:
     void FrameResized(int width, int height);
     void FrameMoved(int left, int top);
     // A top-level window's title bar offers only the buttons declared.
-    void SetTitleBarButton(const std::string& name, bool shown);
+    void ApplyTitleBarButtons();
 
     bool m_embedded = false;
     bool m_opened = false; // its Open event has come
