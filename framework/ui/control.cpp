@@ -59,6 +59,8 @@ void Control::RaiseEvent(std::string_view event)
         return;
     // The handler may rebind the event; it runs from its own copy.
     const auto call = it->second.call;
+    // It may also close the window, which stays until the handler returns.
+    const WindowHold hold(m_owner);
     RunHandler([&] { call(*this); });
 }
 

@@ -22,10 +22,13 @@ std::vector<Ref<Window>>& OpenList()
     return *list;
 }
 
-// Holds a closed window until control is back in the event loop that was
-// running when it closed. Qt delivers a deferred delete only there: never
-// inside a nested loop (a dialog's exec) nor inside a handler's
-// processEvents, where the window's own handler may still be running.
+// Holds a closed window until control is back in the event loop, at the
+// level where it was handed over: Qt delivers a deferred delete only once
+// the event and the loop that posted it have returned. A window closed
+// inside a nested loop (a dialog's exec) is let go before that loop ends;
+// a handler of the window still running outside it has a WindowHold, which
+// keeps the window and hands it to a ClosedWindow of its own level when the
+// handler returns.
 class ClosedWindow : public QObject {
 public:
     explicit ClosedWindow(Ref<Window> window);
@@ -47,6 +50,16 @@ ClosedWindow::~ClosedWindow()
 {
     auto& closed = ClosedList();
     closed.erase(std::remove(closed.begin(), closed.end(), this), closed.end());
+}
+
+// Hands a closed window to the event loop to destroy it there.
+void ReleaseLater(Ref<Window> window) { (new ClosedWindow(std::move(window)))->deleteLater(); }
+
+// Runs one of a window's own events, holding the window meanwhile.
+void RunWindowEvent(Window* window, const std::function<void()>& event)
+{
+    const WindowHold hold(window);
+    RunHandler(event);
 }
 
 } // namespace
@@ -114,7 +127,7 @@ protected:
         bool handled = false;
         // Qt counts a notch away from the user as positive; the window
         // counts scrolling down as positive.
-        RunHandler([&] { handled = window->Event_MouseWheel(at.x(), at.y(), -notchesX, -notchesY); });
+        RunWindowEvent(window, [&] { handled = window->Event_MouseWheel(at.x(), at.y(), -notchesX, -notchesY); });
         e->setAccepted(handled);
     }
 
@@ -245,7 +258,7 @@ void Window::SizeChanged(int dw, int dh)
 {
     RectControl::SizeChanged(dw, dh);
     if (m_opened)
-        RunHandler([this] { Event_Resized(); });
+        RunWindowEvent(this, [this] { Event_Resized(); });
 }
 
 void Window::FrameResized(int width, int height)
@@ -342,7 +355,7 @@ void Window::OpenControls()
         if (auto* container = dynamic_cast<ContainerControl*>(c.Raw())) {
             container->OpenControls();
             container->m_opened = true;
-            RunHandler([container] { container->Event_Open(); });
+            RunWindowEvent(container, [container] { container->Event_Open(); });
         }
         if (c->HasEvent("Open"))
             c->RaiseEvent("Open");
@@ -353,7 +366,7 @@ void Window::CloseContainers()
 {
     for (std::size_t i = 0; i < m_controls.size(); ++i)
         if (auto* container = dynamic_cast<ContainerControl*>(m_controls[i].Raw())) {
-            RunHandler([container] { container->Event_Close(); });
+            RunWindowEvent(container, [container] { container->Event_Close(); });
             container->CloseContainers();
         }
 }
@@ -390,7 +403,7 @@ void Window::Close()
     if (m_embedded || !m_open)
         return;
     m_open = false;
-    RunHandler([this] { Event_Close(); });
+    RunWindowEvent(this, [this] { Event_Close(); });
     CloseContainers();
     m_frame->hide();
     auto& open = OpenList();
@@ -398,10 +411,37 @@ void Window::Close()
     if (it == open.end())
         return;
     // The window may be closing from inside one of its own events: it is
-    // destroyed once control is back in the event loop.
-    auto* closed = new ClosedWindow(std::move(*it));
+    // destroyed once control is back in the event loop, and not before the
+    // handlers holding it have returned.
+    Ref<Window> window = std::move(*it);
     open.erase(it);
-    closed->deleteLater();
+    ReleaseLater(std::move(window));
+}
+
+// ---- WindowHold
+
+WindowHold::WindowHold(Window* window)
+{
+    if (!window)
+        return;
+    Window* top = window;
+    while (top->Owner())
+        top = top->Owner();
+    // Empty for a window the framework does not share (or one being destroyed).
+    m_window = window->weak_from_this().lock();
+    if (top != window)
+        m_topLevel = top->weak_from_this().lock();
+}
+
+WindowHold::~WindowHold()
+{
+    // The container first: its top-level window holds it as a control.
+    for (auto* held : {&m_window, &m_topLevel}) {
+        // The last owner: the window was closed while the handler ran.
+        if (held->use_count() == 1)
+            ReleaseLater(Ref<Window>(std::move(*held)));
+        held->reset();
+    }
 }
 
 // ---- ContainerControl
@@ -442,7 +482,7 @@ void RunDefaultWindowConstructor(const Ref<Window>& window)
         w.AddMenuHandlers(w);
         w.OpenControls();
         w.m_opened = true;
-        RunHandler([&w] { w.Event_Open(); });
+        RunWindowEvent(&w, [&w] { w.Event_Open(); });
         w.UpdateTabOrder();
         if (w.m_open && w.Visible())
             w.m_frame->show();

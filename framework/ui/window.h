@@ -15,7 +15,7 @@ namespace fw {
 // of controls embedded in another window. It holds its controls by name, in
 // creation order. Its Width and Height are those of its content; a menu bar
 // stands above the content.
-class Window : public RectControl {
+class Window : public RectControl, public std::enable_shared_from_this<Window> {
 public:
     // One event binding, in the order the bindings were made.
     struct Binding {
@@ -156,8 +156,27 @@ Ref<T> _GetImplicitWindow()
             return Ref<T>(std::move(p));
     return nullptr;
 }
-// Destroys the windows closed so far (the framework does it soon after each
-// Close, once no event of theirs is running).
+// Keeps a window, and the top-level window it sits in, alive while one of
+// its handlers runs: the handler may close it, or a timer may while the
+// handler's message box is open, and it still finds its window when that
+// returns. A closed window whose last hold ends is not destroyed there
+// (that may be inside an event of one of its own widgets) but once control
+// is back in the event loop at the level where the hold ended.
+class WindowHold {
+public:
+    explicit WindowHold(Window* window);
+    ~WindowHold();
+    WindowHold(const WindowHold&) = delete;
+    WindowHold& operator=(const WindowHold&) = delete;
+
+private:
+    std::shared_ptr<Window> m_window, m_topLevel;
+};
+
+// Destroys the closed windows still waiting for the event loop. The
+// framework destroys each closed window on its own once control is back in
+// the event loop where it closed, or where the last handler holding it
+// returned.
 void ReleaseClosedWindows();
 // Closes nothing: lets go of every window, open or closed (at shutdown).
 void ReleaseAllWindows();

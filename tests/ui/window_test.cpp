@@ -381,27 +381,33 @@ public:
     }
 };
 
-TEST_F(WindowTest, AWindowClosedByItsOwnHandlerLivesUntilTheHandlerIsDone)
+TEST_F(WindowTest, AWindowClosedWhileItsOwnHandlerRunsLivesUntilTheHandlerIsDone)
 {
     ModalDesktop desktop;
-    std::weak_ptr<fw::Window> watch;
-    bool aliveAfterTheBox = false;
-    RunLoop([&] {
-        auto w = OpenTestWindow(100, 100, [](TestWindow& self) { AddButton(self, "Button"); });
-        TestWindow* self = w.Raw();
-        watch = w.Shared();
-        auto button = fw::RuntimeWindowControlByName(*w, "Button");
-        fw::_InstallInstanceEventHandler(*button, "Action", {"CloseAndTell", [&, self](fw::Control&) {
-                                             self->Close();
-                                             fw::MsgBox("closed");
-                                             aliveAfterTheBox = !watch.expired();
-                                             self->log.push_back("after the box");
-                                         }});
-        w.Release();
-        button->RaiseEvent("Action");
-    });
-    EXPECT_TRUE(aliveAfterTheBox);
-    EXPECT_TRUE(watch.expired());
+    // Closed by the handler itself, or by a timer while the handler's box is open.
+    for (bool byTimer : {false, true}) {
+        std::weak_ptr<fw::Window> watch;
+        bool aliveAfterTheBox = false;
+        RunLoop([&] {
+            auto w = OpenTestWindow(100, 100, [](TestWindow& self) { AddButton(self, "Button"); });
+            TestWindow* self = w.Raw();
+            watch = w.Shared();
+            auto button = fw::RuntimeWindowControlByName(*w, "Button");
+            fw::_InstallInstanceEventHandler(*button, "Action", {"CloseAndTell", [&, self](fw::Control&) {
+                                                 if (byTimer)
+                                                     QTimer::singleShot(0, [self] { self->Close(); });
+                                                 else
+                                                     self->Close();
+                                                 fw::MsgBox("closed");
+                                                 aliveAfterTheBox = !watch.expired();
+                                                 self->log.push_back("after the box");
+                                             }});
+            w.Release();
+            button->RaiseEvent("Action");
+        });
+        EXPECT_TRUE(aliveAfterTheBox) << byTimer;
+        EXPECT_TRUE(watch.expired()) << byTimer;
+    }
 }
 
 } // namespace
