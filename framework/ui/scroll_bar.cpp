@@ -1,5 +1,6 @@
 #include "framework/ui/scroll_bar.h"
 
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
@@ -49,10 +50,7 @@ void ScrollBar::SetValue(int v)
     SyncWidget();
     if (m_raising)
         return;
-    struct Raising {
-        bool& flag;
-        ~Raising() { flag = false; }
-    } raising{m_raising = true};
+    const QScopedValueRollback raising(m_raising, true);
     // Again while the handler left the value other than it found it.
     int seen;
     do {
@@ -100,10 +98,11 @@ void ScrollBar::UserAction(int action)
     default: return;
     }
     SetValue(v);
+    if (Detached())
+        return;
     // Qt applies the slider position after this signal: make it ours.
     auto* bar = Bar(*this);
-    if (!Detached())
-        bar->setSliderPosition(std::clamp(m_value, bar->minimum(), bar->maximum()));
+    bar->setSliderPosition(std::clamp(m_value, bar->minimum(), bar->maximum()));
 }
 
 void ScrollBar::SizeChanged(int dw, int dh)

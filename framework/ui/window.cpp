@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
@@ -496,23 +497,21 @@ void RunDefaultWindowConstructor(const Ref<Window>& window)
 
 void _SetProperties(Control& control, const Declaration& declaration)
 {
-    struct Batch {
-        Control& c;
-        explicit Batch(Control& control) : c(control) { c.m_applyingDeclaration = true; }
-        ~Batch() { c.m_applyingDeclaration = false; }
-    } batch(control);
-    for (const auto& p : declaration) {
-        bool known = false;
-        try {
-            known = control.ApplyProperty(p.name, p.value);
-        } catch (const DeclarationException& e) {
-            throw DeclarationException(p.name + " of " + control.Name().ToUTF8() + ": " + e.Message());
+    // Down again before DeclarationApplied, which styles the control.
+    {
+        const QScopedValueRollback batch(control.m_applyingDeclaration, true);
+        for (const auto& p : declaration) {
+            bool known = false;
+            try {
+                known = control.ApplyProperty(p.name, p.value);
+            } catch (const DeclarationException& e) {
+                throw DeclarationException(p.name + " of " + control.Name().ToUTF8() + ": " + e.Message());
+            }
+            if (!known)
+                throw DeclarationException("The control " + control.Name().ToUTF8() + " has no property " +
+                                           p.name + ".");
         }
-        if (!known)
-            throw DeclarationException("The control " + control.Name().ToUTF8() + " has no property " + p.name +
-                                       ".");
     }
-    control.m_applyingDeclaration = false;
     control.DeclarationApplied();
 }
 
