@@ -5,7 +5,10 @@
 
 namespace fw {
 
-// Base of every error the framework raises; handlers catch this one type.
+// Base of every error the framework raises. An event handler's exception of
+// this type is reported with its Kind and message; the handler's runner
+// reports running out of memory, any other exception and anything else
+// thrown too, each in its own words.
 class RuntimeException : public std::exception {
 public:
     explicit RuntimeException(std::string message = "A runtime error occurred.");

@@ -86,9 +86,16 @@ RectControl::~RectControl()
 void RectControl::Detach()
 {
     Control::Detach();
-    // Lambdas connected to the widget's signals refer to this control.
-    if (QWidget* w = Widget())
+    // Lambdas connected to the widget's signals, or to the signals of an
+    // object inside it (a field's document, a panel's tab bar) with the
+    // widget as their context, refer to this control: they are all cut.
+    // Qt's own connections inside the widget go too; the widget is
+    // destroyed right after.
+    if (QWidget* w = Widget()) {
         QObject::disconnect(w, nullptr, nullptr, nullptr);
+        for (QObject* inner : w->findChildren<QObject*>())
+            QObject::disconnect(inner, nullptr, w, nullptr);
+    }
 }
 
 QWidget* RectControl::Widget() const { return m_widget->widget.data(); }
