@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -117,11 +118,18 @@ void EditField::SetText(const String& text)
     m_lineBreak = LineBreakOf(utf8);
     m_given = text;
     m_edited = false;
-    m_settingText = true;
-    // The wrap mode first, so that the text is laid out once, in that mode.
-    SetWrapAnywhere(HasLongRun(shown));
-    Edit(*this)->setPlainText(shown);
-    m_settingText = false;
+    const QScopedValueRollback<bool> setting(m_settingText, true);
+    auto* edit = Edit(*this);
+    const bool anywhere = HasLongRun(shown);
+    // Changing the wrap mode lays the field's text out again, and a long run
+    // laid out at word boundaries costs the square of its length. So the old
+    // text goes first, the mode changes on the empty field, and the new text
+    // is laid out once, in the mode it needs.
+    if (anywhere != m_wrapAnywhere) {
+        edit->clear();
+        SetWrapAnywhere(anywhere);
+    }
+    edit->setPlainText(shown);
 }
 
 void EditField::SetWrapAnywhere(bool anywhere)
