@@ -105,9 +105,12 @@ String EditField::Text() const
     // given: the document keeps neither mixed line breaks nor a leading BOM.
     if (!m_edited)
         return m_given;
-    // The raw text keeps non-breaking spaces; paragraphs end in U+2029.
+    // The raw text keeps non-breaking spaces; paragraphs end in U+2029, and
+    // Shift+Return breaks a line with U+2028.
     QString text = edit->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QString::fromStdString(m_lineBreak.ToUTF8()));
+    const QString lineBreak = QString::fromStdString(m_lineBreak.ToUTF8());
+    text.replace(QChar::ParagraphSeparator, lineBreak);
+    text.replace(QChar::LineSeparator, lineBreak);
     return String(text.toStdString());
 }
 
