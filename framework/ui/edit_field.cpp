@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -104,9 +105,12 @@ String EditField::Text() const
     // given: the document keeps neither mixed line breaks nor a leading BOM.
     if (!m_edited)
         return m_given;
-    // The raw text keeps non-breaking spaces; paragraphs end in U+2029.
+    // The raw text keeps non-breaking spaces; paragraphs end in U+2029, and
+    // Shift+Return breaks a line with U+2028.
     QString text = edit->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QString::fromStdString(m_lineBreak.ToUTF8()));
+    const QString lineBreak = QString::fromStdString(m_lineBreak.ToUTF8());
+    text.replace(QChar::ParagraphSeparator, lineBreak);
+    text.replace(QChar::LineSeparator, lineBreak);
     return String(text.toStdString());
 }
 
@@ -117,11 +121,18 @@ void EditField::SetText(const String& text)
     m_lineBreak = LineBreakOf(utf8);
     m_given = text;
     m_edited = false;
-    m_settingText = true;
-    // The wrap mode first, so that the text is laid out once, in that mode.
-    SetWrapAnywhere(HasLongRun(shown));
-    Edit(*this)->setPlainText(shown);
-    m_settingText = false;
+    const QScopedValueRollback<bool> setting(m_settingText, true);
+    auto* edit = Edit(*this);
+    const bool anywhere = HasLongRun(shown);
+    // Changing the wrap mode lays the field's text out again, and a long run
+    // laid out at word boundaries costs the square of its length. So the old
+    // text goes first, the mode changes on the empty field, and the new text
+    // is laid out once, in the mode it needs.
+    if (anywhere != m_wrapAnywhere) {
+        edit->clear();
+        SetWrapAnywhere(anywhere);
+    }
+    edit->setPlainText(shown);
 }
 
 void EditField::SetWrapAnywhere(bool anywhere)

@@ -69,6 +69,10 @@ TEST_F(EditFieldTest, TextComesBackByteForByteUntilTheUserTypes)
     QTest::keyClick(first->Widget(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(first->Widget(), Qt::Key_Exclam);
     EXPECT_EQ(first->Text().ToUTF8(), "a\r\nb\r\nc!");
+    // Shift+Return breaks the line with U+2028 in the field.
+    QTest::keyClick(first->Widget(), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(first->Widget(), Qt::Key_D);
+    EXPECT_EQ(first->Text().ToUTF8(), "a\r\nb\r\nc!\r\nd");
 }
 
 TEST_F(EditFieldTest, TextFromCodeRaisesNoTextChangeButTypingDoes)
