@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -180,8 +181,16 @@ Ref<TextOutputStream> FolderItem::CreateTextFile()
 
     std::string temporaryPath;
     const int fd = CreateTemporaryBeside(target, temporaryPath);
-    if (fd < 0)
-        throw FileError("Cannot create", m_path, errno);
+    if (fd < 0) {
+        const int error = errno;
+        // The new version is made in the folder first, so it is the folder
+        // that refuses, even where the file itself may be written.
+        if (error == EACCES || error == EPERM || error == EROFS)
+            throw FileError("Cannot create", m_path,
+                            "the folder \"" + Folder(target) + "\" does not let a new file be made there: " +
+                                std::strerror(error));
+        throw FileError("Cannot create", m_path, error);
+    }
     if (exists)
         ::fchmod(fd, st.st_mode & 07777); // the new version keeps the old one's permissions
     return Ref<TextOutputStream>(

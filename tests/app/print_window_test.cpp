@@ -136,7 +136,9 @@ TEST_F(PrintWindow, TemporaryFolderThatCannotBeWrittenIsReported)
     RunProgram([this] {
         TypeDistinctAnswers();
         PressPrint();
-        ExpectReportedAndNothingLost(Printed(), std::strerror(EACCES));
+        ExpectReportedAndNothingLost(Printed(), "the folder \"" + Temporary() +
+                                                    "\" does not let a new file be made there: " +
+                                                    std::strerror(EACCES));
         EXPECT_TRUE(test_support::ScratchFolder::NamesIn(Temporary()).empty());
     });
 }
