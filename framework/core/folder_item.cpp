@@ -159,15 +159,25 @@ bool FolderItem::Exists() const
 
 Ref<TextOutputStream> FolderItem::CreateTextFile()
 {
-    // Through a link, the file it points to is the one replaced.
     std::string target = m_path;
-    char resolved[PATH_MAX];
     struct stat st {};
-    if (::lstat(m_path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(m_path.c_str(), resolved))
-        target = resolved;
-    const bool exists = ::stat(target.c_str(), &st) == 0;
+    const bool exists = ::lstat(m_path.c_str(), &st) == 0;
     if (!exists && errno != ENOENT)
         throw FileError("Cannot create", m_path, errno);
+    if (exists && S_ISLNK(st.st_mode)) {
+        // The file the link points to is replaced. A link to nothing is
+        // refused: a new file would appear wherever it points, which nobody
+        // chose.
+        char resolved[PATH_MAX];
+        if (!::realpath(m_path.c_str(), resolved)) {
+            if (errno == ENOENT)
+                throw FileError("Cannot create", m_path, "it is a link to a file that does not exist");
+            throw FileError("Cannot create", m_path, errno);
+        }
+        target = resolved;
+        if (::stat(target.c_str(), &st) != 0)
+            throw FileError("Cannot create", m_path, errno);
+    }
     if (exists) {
         if (const std::string reason = NotARegularFile(st.st_mode); !reason.empty())
             throw FileError("Cannot create", m_path, reason);

@@ -157,6 +157,23 @@ TEST(TextOutputStream, StreamDroppedWithoutCloseLeavesTheOldFile)
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
 }
 
+TEST(TextOutputStream, ALinkHasItsTargetReplaced)
+{
+    ScratchFolder folder;
+    WriteBytes(folder / "target", "old");
+    ::symlink("target", (folder / "followed").c_str());
+    ::symlink("missing", (folder / "dangling").c_str());
+
+    Save(folder / "followed", "through");
+    EXPECT_EQ(ReadBytes(folder / "target"), "through");
+
+    // No file appears wherever a link to nothing points.
+    EXPECT_EQ(RaisedBy([&] { Save(folder / "dangling", "new"); }).Reason(),
+              "it is a link to a file that does not exist");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling"));
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"target", "followed", "dangling"}));
+}
+
 TEST(TextOutputStream, NamesUpToTheSystemLimitSave)
 {
     ScratchFolder folder;
