@@ -15,26 +15,40 @@ namespace {
                           reason);
 }
 
+// The same failure told as the print-out's. One without a reason already says
+// all it knows.
+[[noreturn]] void RaiseNotWritten(const fw::IOException& error)
+{
+    if (error.Reason().empty())
+        throw error;
+    RaiseNotWritten(error.Path(), error.Reason());
+}
+
 } // namespace
 
 void WriteAndShowBlankQuestionnaire(fw::String& documentText)
 {
     documentText = BlankQuestionnaire::Document();
 
-    const fw::Ref<fw::FolderItem> temporary = fw::TemporaryFolder();
+    // The user's own folder: what others leave in a shared temporary folder
+    // is neither written through nor in the way.
+    fw::Ref<fw::FolderItem> temporary;
+    try {
+        temporary = fw::TemporaryFolder();
+    } catch (const fw::IOException& error) {
+        RaiseNotWritten(error);
+    }
     if (!temporary)
         RaiseNotWritten(fw::TemporaryFolderPath(), "the folder does not exist");
     const fw::Ref<fw::FolderItem> file = fw::GetFolderItem(temporary->AbsolutePath() + "HealthHist.htm", 0);
 
     try {
-        const fw::Ref<fw::TextOutputStream> stream = file->CreateTextFile();
+        // A link found there is replaced, never written through.
+        const fw::Ref<fw::TextOutputStream> stream = file->CreateTextFile(fw::FolderItem::AtALink::ReplaceTheLink);
         stream->Write(documentText);
         stream->Close();
     } catch (const fw::IOException& error) {
-        // One without a reason already says all it knows.
-        if (error.Reason().empty())
-            throw;
-        RaiseNotWritten(file->AbsolutePath().ToUTF8(), error.Reason());
+        RaiseNotWritten(error);
     }
 
     // Stamped after closing: the finished file carries them.

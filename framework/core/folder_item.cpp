@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -106,6 +107,15 @@ std::string ReasonNotToRead(const struct stat& st)
     return reason;
 }
 
+// True when only this user may use the folder: the user's own, a real folder
+// rather than a link to one, and open to no one else.
+bool IsPrivateFolder(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & 07777) == 0700;
+}
+
 } // namespace
 
 FolderItem::FolderItem(std::string absolutePath) : m_path(WithoutTrailingSlashes(std::move(absolutePath))) {}
@@ -156,17 +166,32 @@ bool FolderItem::Exists() const
     return ::lstat(m_path.c_str(), &st) == 0;
 }
 
-Ref<TextOutputStream> FolderItem::CreateTextFile()
+Ref<TextOutputStream> FolderItem::CreateTextFile(AtALink atALink)
 {
-    // Through a link, the file it points to is the one replaced.
     std::string target = m_path;
-    char resolved[PATH_MAX];
     struct stat st {};
-    if (::lstat(m_path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(m_path.c_str(), resolved))
-        target = resolved;
-    const bool exists = ::stat(target.c_str(), &st) == 0;
+    bool exists = ::lstat(m_path.c_str(), &st) == 0;
     if (!exists && errno != ENOENT)
         throw FileError("Cannot create", m_path, errno);
+    if (exists && S_ISLNK(st.st_mode)) {
+        if (atALink == AtALink::ReplaceTheLink) {
+            // The new file is renamed into the link's place.
+            exists = false;
+        } else {
+            // The file the link points to is replaced. A link to nothing is
+            // refused: a new file would appear wherever it points, which
+            // nobody chose.
+            char resolved[PATH_MAX];
+            if (!::realpath(m_path.c_str(), resolved)) {
+                if (errno == ENOENT)
+                    throw FileError("Cannot create", m_path, "it is a link to a file that does not exist");
+                throw FileError("Cannot create", m_path, errno);
+            }
+            target = resolved;
+            if (::stat(target.c_str(), &st) != 0)
+                throw FileError("Cannot create", m_path, errno);
+        }
+    }
     if (exists) {
         if (const std::string reason = NotARegularFile(st.st_mode); !reason.empty())
             throw FileError("Cannot create", m_path, reason);
@@ -180,8 +205,16 @@ Ref<TextOutputStream> FolderItem::CreateTextFile()
 
     std::string temporaryPath;
     const int fd = CreateTemporaryBeside(target, temporaryPath);
-    if (fd < 0)
-        throw FileError("Cannot create", m_path, errno);
+    if (fd < 0) {
+        const int error = errno;
+        // The new version is made in the folder first, so it is the folder
+        // that refuses, even where the file itself may be written.
+        if (error == EACCES || error == EPERM || error == EROFS)
+            throw FileError("Cannot create", m_path,
+                            "the folder \"" + Folder(target) + "\" does not let a new file be made there: " +
+                                std::strerror(error));
+        throw FileError("Cannot create", m_path, error);
+    }
     if (exists)
         ::fchmod(fd, st.st_mode & 07777); // the new version keeps the old one's permissions
     return Ref<TextOutputStream>(
@@ -211,11 +244,27 @@ Ref<TextInputStream> FolderItem::OpenAsTextFile()
 
 Ref<FolderItem> TemporaryFolder()
 {
-    const std::string path = TemporaryFolderPath();
-    auto folder = GetFolderItem(String(path), 0);
-    if (!folder || !IsFolder(path))
+    // The folder for temporary files is often shared: what others leave there
+    // must be neither written through nor in the way.
+    const std::string shared = WithoutTrailingSlashes(TemporaryFolderPath());
+    if (!IsFolder(shared))
         return nullptr;
-    return folder;
+    const std::string own = (shared == "/" ? "" : shared) + "/qelm-" + std::to_string(::geteuid());
+    if (::mkdir(own.c_str(), 0700) != 0 && errno != EEXIST)
+        throw FileError("Cannot create", own, errno);
+    if (IsPrivateFolder(own))
+        return GetFolderItem(String(own), 0);
+
+    // Someone else holds the name. A fresh folder is kept for the rest of the
+    // run, so that each use does not make another.
+    static std::string fresh;
+    if (fresh.rfind(own + "-", 0) != 0 || !IsPrivateFolder(fresh)) {
+        std::string pattern = own + "-XXXXXX";
+        if (!::mkdtemp(pattern.data()))
+            throw FileError("Cannot create", own + "-XXXXXX", errno);
+        fresh = pattern;
+    }
+    return GetFolderItem(String(fresh), 0);
 }
 
 Ref<FolderItem> GetFolderItem(const String& path, int /*pathMode*/)

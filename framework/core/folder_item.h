@@ -36,11 +36,20 @@ public:
 
     bool Exists() const;
 
+    // What CreateTextFile does where the path is a link.
+    enum class AtALink {
+        // The file the link points to is replaced; a link to a file that
+        // does not exist is refused.
+        ReplaceItsTarget,
+        // The link itself is replaced by the new file; what it points to is
+        // never opened.
+        ReplaceTheLink,
+    };
     // A stream that writes a new version of the file (see TextOutputStream).
     // Raises IOException when it cannot be created, and refuses, creating
     // nothing, a file that is not a regular one or that this process may not
     // write.
-    Ref<TextOutputStream> CreateTextFile();
+    Ref<TextOutputStream> CreateTextFile(AtALink atALink = AtALink::ReplaceItsTarget);
     // A stream on the file's content. Raises IOException when the file cannot
     // be opened, is not a regular file (a pipe, device, socket or folder) or
     // holds more than kMaxTextFileBytes.
@@ -50,14 +59,20 @@ private:
     std::string m_path;
 };
 
-// The folder for temporary files (TMPDIR when set, else the system's); nil
-// when it does not exist.
+// The user's folder for temporary items: "qelm-<user id>" in the folder for
+// temporary files (TMPDIR when set, else the system's), made with mode 0700.
+// One standing there that is not the user's own, is a link or has another mode
+// is never used: a fresh private folder beside it is made instead and used for
+// the rest of the run while it stays private. Nil when the folder for
+// temporary files does not exist; raises IOException when no private folder
+// can be made in it.
 Ref<FolderItem> TemporaryFolder();
 // The item at a path, whether or not the file exists. Mode 0 takes the path
 // in the form AbsolutePath gives; a relative path starts in the current
 // folder. Nil for an empty path.
 Ref<FolderItem> GetFolderItem(const String& path, int pathMode = 0);
-// The path TemporaryFolder looks at, whether or not it exists.
+// The folder for temporary files TemporaryFolder makes its folder in, whether
+// or not it exists.
 std::string TemporaryFolderPath();
 
 } // namespace fw

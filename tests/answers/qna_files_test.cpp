@@ -192,7 +192,9 @@ TEST_F(AnswerFiles, SaveIntoAFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFi
     Typed(kBefore);
     Choose(folder / "a.vqa");
     QnA_Files::QA_SaveDAT();
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", std::strerror(EACCES), true)});
+    const std::string reason = "the folder \"" + folder.Path() + "\" does not let a new file be made there: " +
+                               std::strerror(EACCES);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", reason, true)});
     EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old");
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
 }

@@ -250,7 +250,9 @@ TEST_F(AnswerFilesWindow, SaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo)
         Choose(folder / "a.vqa");
         Click("cmdSave");
 
-        EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", std::strerror(EACCES), true)});
+        const std::string reason = "the folder \"" + folder.Path() + "\" does not let a new file be made there: " +
+                                   std::strerror(EACCES);
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", reason, true)});
         EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old answers");
         EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"}) << "no temporary file is left";
         EXPECT_TRUE(Window()->IsShown());

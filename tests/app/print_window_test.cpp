@@ -1,5 +1,6 @@
 // The page's Print button in the running program: the blank questionnaire
-// goes to the temporary folder and its address to the browser.
+// goes to the user's own folder in the temporary folder and its address to
+// the browser.
 
 #include "framework/core/folder_item.h"
 #include "tests/app/running_program.h"
@@ -7,6 +8,7 @@
 #include "tests/support/file_test_support.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -36,7 +38,8 @@ protected:
     }
 
     std::string Temporary() const { return folder / "tmp"; }
-    std::string Printed() const { return Temporary() + "/HealthHist.htm"; }
+    std::string Own() const { return Temporary() + "/qelm-" + std::to_string(::geteuid()); }
+    std::string Printed() const { return Own() + "/HealthHist.htm"; }
 
     static void PressPrint()
     {
@@ -80,6 +83,8 @@ protected:
 TEST_F(PrintWindow, PrintWritesTheBlankQuestionnaireAndHandsItsAddressOn)
 {
     const TemporaryFolderIs tmp(Temporary());
+    std::filesystem::create_directory(Own());
+    ::chmod(Own().c_str(), 0700);
     test_support::WriteBytes(Printed(), "an earlier print-out, longer than nothing");
     RunProgram([this] {
         TypeDistinctAnswers();
@@ -99,7 +104,7 @@ TEST_F(PrintWindow, PrintWritesTheBlankQuestionnaireAndHandsItsAddressOn)
 
         PressPrint();
         EXPECT_EQ(ReadBytes(Printed()), page);
-        EXPECT_EQ(test_support::ScratchFolder::NamesIn(Temporary()), std::set<std::string>{"HealthHist.htm"});
+        EXPECT_EQ(test_support::ScratchFolder::NamesIn(Own()), std::set<std::string>{"HealthHist.htm"});
         EXPECT_EQ(desktop.urls, std::vector<std::string>(2, "file://" + Printed()));
         EXPECT_EQ(PageAnswers(), DistinctAnswers());
         EXPECT_TRUE(Window()->IsShown());
@@ -136,8 +141,32 @@ TEST_F(PrintWindow, TemporaryFolderThatCannotBeWrittenIsReported)
     RunProgram([this] {
         TypeDistinctAnswers();
         PressPrint();
-        ExpectReportedAndNothingLost(Printed(), std::strerror(EACCES));
+        ExpectReportedAndNothingLost(Own(), std::strerror(EACCES));
         EXPECT_TRUE(test_support::ScratchFolder::NamesIn(Temporary()).empty());
+    });
+}
+
+// Another user's links where the page once went and where the user's folder
+// goes: the file they point to stays as it is, and the page goes to a fresh
+// folder of the user's own.
+TEST_F(PrintWindow, LinksLeftInTheTemporaryFolderAreNotWrittenThrough)
+{
+    const TemporaryFolderIs tmp(Temporary());
+    std::filesystem::create_directory(folder / "theirs");
+    test_support::WriteBytes(folder / "theirs/HealthHist.htm", "kept");
+    ::symlink((folder / "theirs/HealthHist.htm").c_str(), (Temporary() + "/HealthHist.htm").c_str());
+    ::symlink((folder / "theirs").c_str(), Own().c_str());
+    RunProgram([this] {
+        PressPrint();
+        EXPECT_TRUE(desktop.messages.empty());
+        ASSERT_EQ(desktop.urls.size(), 1u);
+        const std::string printed = desktop.urls[0].substr(std::strlen("file://"));
+        EXPECT_EQ(printed.rfind(Own() + "-", 0), 0u);
+        EXPECT_EQ(ReadBytes(printed).size(), 3546u);
+        struct stat st {};
+        ASSERT_EQ(::lstat(printed.substr(0, printed.rfind('/')).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISDIR(st.st_mode) && (st.st_mode & 07777) == 0700);
+        EXPECT_EQ(ReadBytes(folder / "theirs/HealthHist.htm"), "kept");
     });
 }
 

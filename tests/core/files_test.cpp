@@ -106,15 +106,48 @@ TEST(FolderItem, CodesAreIgnoredWhereTheyCannotBeKept)
     EXPECT_EQ(Utf8(proc->MacCreator()), "");
 }
 
-TEST(TemporaryFolder, ComesFromTMPDIRAndEndsWithTheSeparator)
+// A folder in TMPDIR that only the user may enter; what others left at its
+// name is never used, and a fresh one is kept instead.
+TEST(TemporaryFolder, IsAPrivateFolderInTMPDIR)
 {
     ScratchFolder folder;
     const char* old = std::getenv("TMPDIR");
     const std::string saved = old ? old : "";
     ::setenv("TMPDIR", folder.Path().c_str(), 1);
-    auto temporary = fw::TemporaryFolder();
-    ASSERT_FALSE(temporary.IsNil());
-    EXPECT_EQ(Utf8(temporary->AbsolutePath()), folder.Path() + "/");
+    const auto privateFolder = [] {
+        const auto temporary = fw::TemporaryFolder();
+        const std::string path = temporary ? Utf8(temporary->AbsolutePath()) : "";
+        struct stat st {};
+        EXPECT_TRUE(::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & 07777) == 0700 &&
+                    st.st_uid == ::geteuid())
+            << path;
+        return path;
+    };
+    const std::string own = folder / ("qelm-" + std::to_string(::geteuid()));
+    EXPECT_EQ(privateFolder(), own + "/");
+
+    std::filesystem::create_directory(folder / "elsewhere");
+    std::string fresh;
+    for (const std::string planted : {"link", "open to others", "another user's"}) {
+        SCOPED_TRACE(planted);
+        std::filesystem::remove_all(own);
+        if (planted == "link") {
+            ::symlink((folder / "elsewhere").c_str(), own.c_str());
+        } else {
+            ::mkdir(own.c_str(), 0700);
+            ::chmod(own.c_str(), planted == "open to others" ? 0777 : 0700);
+            if (planted == "another user's" && (::geteuid() != 0 || ::chown(own.c_str(), 12345, 12345) != 0))
+                continue; // only root can give a folder away
+        }
+        const std::string path = privateFolder();
+        EXPECT_EQ(path.rfind(own + "-", 0), 0u);
+        EXPECT_TRUE(fresh.empty() || path == fresh) << "one fresh folder for the run";
+        fresh = path;
+        EXPECT_TRUE(test_support::ScratchFolder::NamesIn(folder / "elsewhere").empty());
+    }
+    ::chmod(fresh.c_str(), 0755); // no longer private: not used again
+    EXPECT_NE(privateFolder(), fresh);
+
     ::setenv("TMPDIR", (folder / "gone").c_str(), 1);
     EXPECT_TRUE(fw::TemporaryFolder().IsNil());
     if (old)
@@ -155,6 +188,29 @@ TEST(TextOutputStream, StreamDroppedWithoutCloseLeavesTheOldFile)
     }
     EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old");
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
+}
+
+TEST(TextOutputStream, ALinkHasItsTargetReplacedOrIsItselfReplacedAsAsked)
+{
+    ScratchFolder folder;
+    WriteBytes(folder / "target", "old");
+    for (const std::string link : {"followed", "replaced"})
+        ::symlink("target", (folder / link).c_str());
+    ::symlink("missing", (folder / "dangling").c_str());
+
+    Save(folder / "followed", "through");
+    auto stream = Item(folder / "replaced")->CreateTextFile(fw::FolderItem::AtALink::ReplaceTheLink);
+    stream->Write("instead");
+    stream->Close();
+    EXPECT_EQ(ReadBytes(folder / "target"), "through");
+    EXPECT_EQ(std::filesystem::symlink_status(folder / "replaced").type(), std::filesystem::file_type::regular);
+    EXPECT_EQ(ReadBytes(folder / "replaced"), "instead");
+
+    // No file appears wherever a link to nothing points.
+    EXPECT_EQ(RaisedBy([&] { Save(folder / "dangling", "new"); }).Reason(),
+              "it is a link to a file that does not exist");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling"));
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"target", "followed", "replaced", "dangling"}));
 }
 
 TEST(TextOutputStream, NamesUpToTheSystemLimitSave)
@@ -211,7 +267,9 @@ TEST(TextOutputStream, FolderThatCannotBeWrittenKeepsTheOldFile)
     test_support::ObeyFilePermissions obey;
     if (test_support::CanCreateIn(folder.Path()))
         GTEST_SKIP() << "this process may write into read-only folders";
-    EXPECT_THROW(Save(folder / "a.vqa", "new"), fw::IOException);
+    // The file may be written: the folder is what refuses.
+    EXPECT_EQ(RaisedBy([&] { Save(folder / "a.vqa", "new"); }).Reason(),
+              "the folder \"" + folder.Path() + "\" does not let a new file be made there: Permission denied");
     EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old");
 }
 
