@@ -189,15 +189,13 @@ void QA_SaveDAT()
         f = fw::GetSaveFolderItem("QELM QnA (UTF8)", ProposedFileName());
         if (!f)
             return;
-        if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0) {
+        if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0)
             f->SetName(f->Name() + kCurrentExtension);
-            // The dialog asked about the name without the extension, if at all.
-            if (f->Exists() && fw::MsgBox("A file named \"" + f->Name() +
-                                              "\" already exists. Do you want to replace it?",
-                                          kQuestionYesNo, "Save to File") != kYes)
-                return;
-        }
+        // The dialog does not ask: only here is the name known that is written.
         existed = f->Exists();
+        if (existed && fw::MsgBox("A file named \"" + f->Name() + "\" already exists. Do you want to replace it?",
+                                  kQuestionYesNo, "Save to File") != kYes)
+            return;
         const fw::Ref<fw::TextOutputStream> stream = f->CreateTextFile();
         stream->Write(QnAWrite);
         stream->Close();

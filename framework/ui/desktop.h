@@ -31,12 +31,12 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> OpenFileDialog(const std::vector<FileFilter>& filters,
                                                       const std::string& startFolder) = 0;
-    // The suffix (no leading dot) is added to a typed name that has none
-    // before the dialog asks whether to replace an existing file.
+    // The path as the user chose it: no extension is added and replacing an
+    // existing file is not confirmed, so the caller, which knows the name it
+    // will really write, asks about that one.
     virtual std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
                                                       const std::string& startFolder,
-                                                      const std::string& defaultName,
-                                                      const std::string& defaultSuffix) = 0;
+                                                      const std::string& defaultName) = 0;
     // Hands a URL to the desktop's default handler for it.
     virtual void OpenURL(const std::string& url) = 0;
 };

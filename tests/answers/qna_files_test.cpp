@@ -190,8 +190,11 @@ TEST_F(AnswerFiles, SaveIntoAFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFi
     if (test_support::CanCreateIn(folder.Path()))
         GTEST_SKIP() << "this process may write into read-only folders";
     Typed(kBefore);
+    desktop.messageAnswers.push_back(6); // replace it
     Choose(folder / "a.vqa");
     QnA_Files::QA_SaveDAT();
+    ASSERT_FALSE(desktop.messages.empty());
+    desktop.messages.erase(desktop.messages.begin()); // the replace question
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", std::strerror(EACCES), true)});
     EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old");
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
