@@ -20,7 +20,8 @@ using QA_Module::YLoop;
 using QA_Module::ZLoop;
 
 constexpr int kStopIcon = 16;
-constexpr int kQuestionYesNo = 36;
+// Question icon, Yes and No, No the default: Return keeps the file.
+constexpr int kReplaceQuestion = 32 + 4 + 256;
 constexpr int kYes = 6;
 const char* const kErrorTitle = "Error!";
 const char* const kCurrentExtension = ".vqa";
@@ -194,7 +195,7 @@ void QA_SaveDAT()
         // The dialog does not ask: only here is the name known that is written.
         existed = f->Exists();
         if (existed && fw::MsgBox("A file named \"" + f->Name() + "\" already exists. Do you want to replace it?",
-                                  kQuestionYesNo, "Save to File") != kYes)
+                                  kReplaceQuestion, "Save to File") != kYes)
             return;
         const fw::Ref<fw::TextOutputStream> stream = f->CreateTextFile();
         stream->Write(QnAWrite);

@@ -44,9 +44,11 @@ public:
         case 64: box.setIcon(QMessageBox::Information); break;
         default: box.setIcon(QMessageBox::NoIcon); break;
         }
-        // Buttons from the code's low bits: 4 Yes and No, anything else OK.
+        // Buttons from the code's low bits: 4 Yes and No, anything else OK;
+        // 256 makes the second one the default.
         if ((code & 7) == 4) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(code & 256 ? QMessageBox::No : QMessageBox::Yes);
             return box.exec() == QMessageBox::Yes ? 6 : 7;
         }
         box.setStandardButtons(QMessageBox::Ok);

@@ -47,7 +47,8 @@ Desktop& CurrentDesktop();
 
 // Message box. The code's buttons part (code & 7): 0 = OK, which returns 1;
 // 4 = Yes and No, which return 6 and 7. Its icon part: 16 stop, 32 question,
-// 48 caution, 64 note, 0 none.
+// 48 caution, 64 note, 0 none. Adding 256 makes the second button (No) the
+// default, the one Return presses; otherwise the first one is.
 int MsgBox(const String& message, int code = 0, const String& title = "");
 void ShowURL(const String& url);
 

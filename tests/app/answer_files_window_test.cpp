@@ -227,7 +227,7 @@ TEST_F(AnswerFilesWindow, ReplacingAFileAsksOnceAboutTheNameWritten)
                 ASSERT_EQ(desktop.messages.size(), 1u) << "nothing but the question";
                 EXPECT_EQ(desktop.messages[0].text,
                           "A file named \"" + written + "\" already exists. Do you want to replace it?");
-                EXPECT_EQ(desktop.messages[0].code, 36);
+                EXPECT_EQ(desktop.messages[0].code, 292) << "No is the default";
                 EXPECT_EQ(desktop.messages[0].title, "Save to File");
                 EXPECT_EQ(ReadBytes(folder / written), answer == 6 ? CurrentFile(kTyped) : "old answers");
             }
