@@ -6,6 +6,7 @@
 #include "answers/qa_module.h"
 #include "answers/vb_support_lib.h"
 #include "framework/core/runtime.h"
+#include "framework/core/text_stream.h"
 #include "framework/ui/desktop.h"
 #include "framework/ui/file_dialogs.h"
 
@@ -178,6 +179,21 @@ bool BuildAnswerText()
     return true;
 }
 
+// False, once the user has been told, when the text in QnAWrite is more than
+// a load would read back.
+bool FitsTheLoadLimit()
+{
+    const std::size_t bytes = QnAWrite.Bytes().size();
+    if (bytes <= fw::kMaxTextFileBytes)
+        return true;
+    const std::size_t mebibytes = (bytes + (1u << 20) - 1) >> 20; // rounded up, so never the limit itself
+    fw::MsgBox("The answers cannot be saved: a " + QnAFile + " file may hold at most " +
+                   fw::String(fw::kMaxTextFileSize) + ", and these answers would take " +
+                   fw::String(std::to_string(mebibytes)) + " MiB. Please shorten them and save again.",
+               kStopIcon, kErrorTitle);
+    return false;
+}
+
 } // namespace
 
 void QA_SaveDAT()
@@ -185,7 +201,7 @@ void QA_SaveDAT()
     fw::Ref<fw::FolderItem> f;
     bool existed = false;
     try {
-        if (!BuildAnswerText())
+        if (!BuildAnswerText() || !FitsTheLoadLimit())
             return;
         f = fw::GetSaveFolderItem("QELM QnA (UTF8)", ProposedFileName());
         if (!f)
