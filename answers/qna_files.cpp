@@ -6,6 +6,7 @@
 #include "answers/qa_module.h"
 #include "answers/vb_support_lib.h"
 #include "framework/core/runtime.h"
+#include "framework/core/text_stream.h"
 #include "framework/ui/desktop.h"
 #include "framework/ui/file_dialogs.h"
 
@@ -20,7 +21,8 @@ using QA_Module::YLoop;
 using QA_Module::ZLoop;
 
 constexpr int kStopIcon = 16;
-constexpr int kQuestionYesNo = 36;
+// Question icon, Yes and No, No the default: Return keeps the file.
+constexpr int kReplaceQuestion = 32 + 4 + 256;
 constexpr int kYes = 6;
 const char* const kErrorTitle = "Error!";
 const char* const kCurrentExtension = ".vqa";
@@ -177,6 +179,21 @@ bool BuildAnswerText()
     return true;
 }
 
+// False, once the user has been told, when the text in QnAWrite is more than
+// a load would read back.
+bool FitsTheLoadLimit()
+{
+    const std::size_t bytes = QnAWrite.Bytes().size();
+    if (bytes <= fw::kMaxTextFileBytes)
+        return true;
+    const std::size_t mebibytes = (bytes + (1u << 20) - 1) >> 20; // rounded up, so never the limit itself
+    fw::MsgBox("The answers cannot be saved: a " + QnAFile + " file may hold at most " +
+                   fw::String(fw::kMaxTextFileSize) + ", and these answers would take " +
+                   fw::String(std::to_string(mebibytes)) + " MiB. Please shorten them and save again.",
+               kStopIcon, kErrorTitle);
+    return false;
+}
+
 } // namespace
 
 void QA_SaveDAT()
@@ -184,20 +201,18 @@ void QA_SaveDAT()
     fw::Ref<fw::FolderItem> f;
     bool existed = false;
     try {
-        if (!BuildAnswerText())
+        if (!BuildAnswerText() || !FitsTheLoadLimit())
             return;
         f = fw::GetSaveFolderItem("QELM QnA (UTF8)", ProposedFileName());
         if (!f)
             return;
-        if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0) {
+        if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0)
             f->SetName(f->Name() + kCurrentExtension);
-            // The dialog asked about the name without the extension, if at all.
-            if (f->Exists() && fw::MsgBox("A file named \"" + f->Name() +
-                                              "\" already exists. Do you want to replace it?",
-                                          kQuestionYesNo, "Save to File") != kYes)
-                return;
-        }
+        // The dialog does not ask: only here is the name known that is written.
         existed = f->Exists();
+        if (existed && fw::MsgBox("A file named \"" + f->Name() + "\" already exists. Do you want to replace it?",
+                                  kReplaceQuestion, "Save to File") != kYes)
+            return;
         const fw::Ref<fw::TextOutputStream> stream = f->CreateTextFile();
         stream->Write(QnAWrite);
         stream->Close();

@@ -53,10 +53,12 @@ fw::Variant QADataReadOld();
 // before the dialog; an answer holding a character the format cannot carry
 // is refused then, with the message "Answer <n> contains a character that
 // cannot be saved in a QnA file. Please remove it and save again." (n from 1
-// to 10), and nothing is written. A chosen name gets ".vqa" unless it ends
-// with it; when that names an existing file the user is first asked whether
-// to replace it. A file error is reported with the path and the reason; the
-// file being replaced then stays as it was.
+// to 10), and nothing is written. So is text larger than a load would read
+// (fw::kMaxTextFileBytes), with a message giving both sizes. A chosen name
+// gets ".vqa" unless it ends with it; when that names an existing file the
+// user is first asked whether to replace it (the dialog asks nothing, so
+// this is the one question). A file error is reported with the path and the
+// reason; the file being replaced then stays as it was.
 void QA_SaveDAT();
 // Lets the user pick an answer file of either version and loads it into the
 // working subject. True when a file was loaded. After a cancel, a refused

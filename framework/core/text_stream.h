@@ -10,11 +10,15 @@ namespace fw {
 
 class FolderItem;
 
-// The most a file read as text may hold; a larger one is refused rather than
-// read, so a huge or endless file cannot fill the memory.
-constexpr std::size_t kMaxTextFileBytes = 64 * 1024 * 1024;
+// The most a file read as text may hold, in MiB; a larger one is refused
+// rather than read, so a huge or endless file cannot fill the memory. Stated
+// here only: the byte count and every message follow it.
+inline constexpr std::size_t kMaxTextFileMiB = 64;
+inline constexpr std::size_t kMaxTextFileBytes = kMaxTextFileMiB * 1024 * 1024;
+// That bound as messages give it: "64 MiB".
+inline const std::string kMaxTextFileSize = std::to_string(kMaxTextFileMiB) + " MiB";
 // The reason given for a file above that bound.
-inline constexpr const char* kTooLargeReason = "it is larger than 64 MiB";
+inline const std::string kTooLargeReason = "it is larger than " + kMaxTextFileSize;
 
 // Writes a new version of a file. The text goes to a temporary file beside
 // the target; Close flushes it to disk and puts it in the target's place in

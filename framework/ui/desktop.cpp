@@ -44,9 +44,11 @@ public:
         case 64: box.setIcon(QMessageBox::Information); break;
         default: box.setIcon(QMessageBox::NoIcon); break;
         }
-        // Buttons from the code's low bits: 4 Yes and No, anything else OK.
+        // Buttons from the code's low bits: 4 Yes and No, anything else OK;
+        // 256 makes the second one the default.
         if ((code & 7) == 4) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(code & 256 ? QMessageBox::No : QMessageBox::Yes);
             return box.exec() == QMessageBox::Yes ? 6 : 7;
         }
         box.setStandardButtons(QMessageBox::Ok);
@@ -66,14 +68,14 @@ public:
 
     std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
                                               const std::string& startFolder,
-                                              const std::string& defaultName,
-                                              const std::string& defaultSuffix) override
+                                              const std::string& defaultName) override
     {
-        // The dialog itself adds the suffix, so its replace question is about
-        // the file that will really be written.
+        // No default suffix and no replace question: a native dialog adds the
+        // suffix only after it has returned, so its question would be about
+        // another name than the one written. The caller asks instead.
         QFileDialog dialog(QApplication::activeWindow(), QString(), ToQ(startFolder), FilterText(filters));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(ToQ(defaultSuffix));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.selectFile(ToQ(defaultName));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;

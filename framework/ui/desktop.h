@@ -31,12 +31,12 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> OpenFileDialog(const std::vector<FileFilter>& filters,
                                                       const std::string& startFolder) = 0;
-    // The suffix (no leading dot) is added to a typed name that has none
-    // before the dialog asks whether to replace an existing file.
+    // The path as the user chose it: no extension is added and replacing an
+    // existing file is not confirmed, so the caller, which knows the name it
+    // will really write, asks about that one.
     virtual std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
                                                       const std::string& startFolder,
-                                                      const std::string& defaultName,
-                                                      const std::string& defaultSuffix) = 0;
+                                                      const std::string& defaultName) = 0;
     // Hands a URL to the desktop's default handler for it.
     virtual void OpenURL(const std::string& url) = 0;
 };
@@ -47,7 +47,8 @@ Desktop& CurrentDesktop();
 
 // Message box. The code's buttons part (code & 7): 0 = OK, which returns 1;
 // 4 = Yes and No, which return 6 and 7. Its icon part: 16 stop, 32 question,
-// 48 caution, 64 note, 0 none.
+// 48 caution, 64 note, 0 none. Adding 256 makes the second button (No) the
+// default, the one Return presses; otherwise the first one is.
 int MsgBox(const String& message, int code = 0, const String& title = "");
 void ShowURL(const String& url);
 

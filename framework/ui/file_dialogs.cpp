@@ -54,12 +54,7 @@ Ref<FolderItem> GetOpenFolderItem(const String& typeName)
 
 Ref<FolderItem> GetSaveFolderItem(const String& typeName, const String& defaultName)
 {
-    const std::vector<FileFilter> filters = FiltersFor(typeName);
-    // The type's first extension, without its dot.
-    std::string suffix;
-    if (!filters.empty() && !filters[0].extensions.empty())
-        suffix = filters[0].extensions[0].substr(filters[0].extensions[0].starts_with('.') ? 1 : 0);
-    return Chosen(CurrentDesktop().SaveFileDialog(filters, LastFolder(), defaultName.ToUTF8(), suffix));
+    return Chosen(CurrentDesktop().SaveFileDialog(FiltersFor(typeName), LastFolder(), defaultName.ToUTF8()));
 }
 
 } // namespace fw

@@ -182,6 +182,23 @@ TEST_F(AnswerFiles, CharacterTheFormatCannotCarryIsRefusedBeforeTheDialog)
     EXPECT_EQ(ReadBytes(folder / "a.vqa"), "old");
 }
 
+TEST_F(AnswerFiles, AnswersLargerThanALoadReadsAreRefusedBeforeTheDialog)
+{
+    std::string huge; // 64 MiB in four-byte characters, the fewest to scramble; the other fields pass the limit
+    huge.reserve(fw::kMaxTextFileBytes);
+    while (huge.size() < fw::kMaxTextFileBytes)
+        huge += "\xF0\x9F\x98\x80";
+    Typed({"short", huge});
+    Choose(folder / "a.vqa");
+    QnA_Files::QA_SaveDAT();
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"The answers cannot be saved: a QnA file may hold at most "
+                                                       "64 MiB, and these answers would take 65 MiB. Please "
+                                                       "shorten them and save again."});
+    EXPECT_TRUE(desktop.dialogs.empty());
+    EXPECT_TRUE(folder.Names().empty());
+    EXPECT_TRUE(fw::CStr(Record0().Value(1)).Bytes() == huge) << "the answers stay";
+}
+
 TEST_F(AnswerFiles, SaveIntoAFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFile)
 {
     WriteBytes(folder / "a.vqa", "old");
@@ -190,8 +207,11 @@ TEST_F(AnswerFiles, SaveIntoAFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFi
     if (test_support::CanCreateIn(folder.Path()))
         GTEST_SKIP() << "this process may write into read-only folders";
     Typed(kBefore);
+    desktop.messageAnswers.push_back(6); // replace it
     Choose(folder / "a.vqa");
     QnA_Files::QA_SaveDAT();
+    ASSERT_FALSE(desktop.messages.empty());
+    desktop.messages.erase(desktop.messages.begin()); // the replace question
     const std::string reason = "the folder \"" + folder.Path() + "\" does not let a new file be made there: " +
                                std::strerror(EACCES);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", reason, true)});

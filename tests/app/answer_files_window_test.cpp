@@ -113,7 +113,6 @@ TEST_F(AnswerFilesWindow, TypedAnswersAreSavedAsExactBytesAndLoadBack)
         const auto& save = desktop.dialogs[0];
         EXPECT_TRUE(save.save);
         EXPECT_EQ(save.defaultName, "QELM_QnA_73202695.vqa");
-        EXPECT_EQ(save.defaultSuffix, "vqa") << "the dialog asks about the name that will be written";
         ASSERT_EQ(save.filters.size(), 1u);
         EXPECT_EQ(save.filters[0].name, "QELM QnA (UTF8)");
         EXPECT_EQ(save.filters[0].extensions, std::vector<std::string>{".vqa"});
@@ -209,31 +208,32 @@ TEST_F(AnswerFilesWindow, ProposedNameFollowsTheClock)
 
 // ---- Faults a save must not have
 
-TEST_F(AnswerFilesWindow, NameThatGetsTheExtensionAsksBeforeReplacingThatFile)
+TEST_F(AnswerFilesWindow, ReplacingAFileAsksOnceAboutTheNameWritten)
 {
-    WriteBytes(folder / "notes.txt.vqa", "old answers");
-    RunProgram([this] {
-        const auto expectQuestion = [](const fw::ScriptedDesktop::Message& m) {
-            EXPECT_EQ(m.text, "A file named \"notes.txt.vqa\" already exists. Do you want to replace it?");
-            EXPECT_EQ(m.code, 36);
-            EXPECT_EQ(m.title, "Save to File");
-        };
+    // The dialog asks nothing; the save asks about the name it writes.
+    const std::pair<std::string, std::string> cases[] = {
+        {"notes.txt", "notes.txt.vqa"}, {"answers", "answers.vqa"}, {"answers.vqa", "answers.vqa"}};
+    WriteBytes(folder / "notes.txt", "plain notes");
+    RunProgram([&] {
         TypeAll(kTyped);
-
-        desktop.messageAnswers.push_back(7); // No
-        Choose(folder / "notes.txt");
-        Click("cmdSave");
-        ASSERT_EQ(desktop.messages.size(), 1u) << "nothing but the question";
-        expectQuestion(desktop.messages[0]);
-        EXPECT_EQ(ReadBytes(folder / "notes.txt.vqa"), "old answers");
-        EXPECT_EQ(folder.Names(), std::set<std::string>{"notes.txt.vqa"});
-
-        desktop.messageAnswers.push_back(6); // Yes
-        Choose(folder / "notes.txt");
-        Click("cmdSave");
-        ASSERT_EQ(desktop.messages.size(), 2u);
-        expectQuestion(desktop.messages[1]);
-        EXPECT_EQ(ReadBytes(folder / "notes.txt.vqa"), CurrentFile(kTyped));
+        for (const auto& [chosen, written] : cases) {
+            SCOPED_TRACE(chosen);
+            for (const int answer : {7, 6}) { // No keeps the file, Yes replaces it
+                WriteBytes(folder / written, "old answers");
+                desktop.messages.clear();
+                desktop.messageAnswers.push_back(answer);
+                Choose(folder / chosen);
+                Click("cmdSave");
+                ASSERT_EQ(desktop.messages.size(), 1u) << "nothing but the question";
+                EXPECT_EQ(desktop.messages[0].text,
+                          "A file named \"" + written + "\" already exists. Do you want to replace it?");
+                EXPECT_EQ(desktop.messages[0].code, 292) << "No is the default";
+                EXPECT_EQ(desktop.messages[0].title, "Save to File");
+                EXPECT_EQ(ReadBytes(folder / written), answer == 6 ? CurrentFile(kTyped) : "old answers");
+            }
+        }
+        EXPECT_EQ(ReadBytes(folder / "notes.txt"), "plain notes");
+        EXPECT_EQ(folder.Names(), (std::set<std::string>{"notes.txt", "notes.txt.vqa", "answers.vqa"}));
     });
 }
 
@@ -247,9 +247,12 @@ TEST_F(AnswerFilesWindow, SaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo)
 
     RunProgram([this] {
         TypeAll(kTyped);
+        desktop.messageAnswers.push_back(6); // replace it
         Choose(folder / "a.vqa");
         Click("cmdSave");
 
+        ASSERT_FALSE(desktop.messages.empty());
+        desktop.messages.erase(desktop.messages.begin()); // the replace question
         const std::string reason = "the folder \"" + folder.Path() + "\" does not let a new file be made there: " +
                                    std::strerror(EACCES);
         EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", reason, true)});

@@ -26,7 +26,6 @@ public:
         std::vector<FileFilter> filters;
         std::string startFolder;
         std::string defaultName;
-        std::string defaultSuffix;
     };
 
     ScriptedDesktop() : m_previous(SetDesktop(this)) {}
@@ -52,15 +51,14 @@ public:
     std::optional<std::string> OpenFileDialog(const std::vector<FileFilter>& filters,
                                               const std::string& startFolder) override
     {
-        dialogs.push_back({false, filters, startFolder, {}, {}});
+        dialogs.push_back({false, filters, startFolder, {}});
         return Next();
     }
     std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
                                               const std::string& startFolder,
-                                              const std::string& defaultName,
-                                              const std::string& defaultSuffix) override
+                                              const std::string& defaultName) override
     {
-        dialogs.push_back({true, filters, startFolder, defaultName, defaultSuffix});
+        dialogs.push_back({true, filters, startFolder, defaultName});
         return Next();
     }
     void OpenURL(const std::string& url) override { urls.push_back(url); }

@@ -23,7 +23,7 @@ public:
         return std::nullopt;
     }
     std::optional<std::string> SaveFileDialog(const std::vector<fw::FileFilter>&, const std::string&,
-                                              const std::string&, const std::string&) override
+                                              const std::string&) override
     {
         ADD_FAILURE() << "unscripted save dialog";
         return std::nullopt;
