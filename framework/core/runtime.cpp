@@ -3,6 +3,8 @@
 #include "framework/core/trace.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <cxxabi.h>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -130,7 +132,12 @@ std::string ExceptionKind(const std::exception& e)
 {
     if (const auto* r = dynamic_cast<const RuntimeException*>(&e))
         return r->Kind();
-    return typeid(e).name();
+    const char* raw = typeid(e).name();
+    int status = 0;
+    char* readable = abi::__cxa_demangle(raw, nullptr, nullptr, &status);
+    const std::string kind = readable ? readable : raw;
+    std::free(readable);
+    return kind;
 }
 
 void UnhandledException(const std::exception& e)
