@@ -3,6 +3,7 @@
 #include "framework/core/trace.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <iostream>
@@ -38,6 +39,8 @@ RuntimeState& State()
 }
 
 } // namespace
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 void RuntimeInit()
 {

@@ -6,6 +6,7 @@
 #include "tests/support/error_messages.h"
 #include "tests/support/file_test_support.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -369,6 +370,40 @@ TEST_F(AnswerFilesWindow, LoadThatDoesNotCompleteLeavesTheTypedAnswersOnThePage)
             ExpectUnsavedStateKept();
         }
         EXPECT_EQ(desktop.messages.size(), 5u);
+    });
+}
+
+// ---- A file-size limit (ulimit -f)
+
+TEST_F(AnswerFilesWindow, SaveBeyondTheFileSizeLimitSaysSoAndLeavesNoFile)
+{
+    // The soft limit only, and only for the save: this process writes its
+    // results later.
+    struct FileSizeLimit {
+        rlimit saved{};
+        explicit FileSizeLimit(rlim_t bytes)
+        {
+            ::getrlimit(RLIMIT_FSIZE, &saved);
+            rlimit lowered = saved;
+            lowered.rlim_cur = bytes;
+            ::setrlimit(RLIMIT_FSIZE, &lowered);
+        }
+        ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved); }
+    };
+    RunProgram([this] {
+        TypeAll(kTyped);
+        std::string longAnswer;
+        for (int i = 0; i < 20000; ++i)
+            longAnswer += "ten bytes ";
+        Field(1)->SetText(fw::String(longAnswer));
+        Choose(folder / "a.vqa");
+        {
+            const FileSizeLimit limit(40 * 1024);
+            Click("cmdSave");
+        }
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", "File too large", false)});
+        EXPECT_TRUE(folder.Names().empty()) << "no temporary file is left";
+        EXPECT_TRUE(Window()->IsShown());
     });
 }
 
