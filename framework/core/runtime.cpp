@@ -32,10 +32,14 @@ struct RuntimeState {
 
 constexpr int kCallsPerClockLook = 4096;
 
+// Never destroyed: Qt may end the process with exit() from inside the event
+// loop (a lost display); the destructors of other statics that run then may
+// still reach the runtime, and the application object it holds must not be
+// destroyed among them.
 RuntimeState& State()
 {
-    static RuntimeState state;
-    return state;
+    static auto* state = new RuntimeState;
+    return *state;
 }
 
 } // namespace

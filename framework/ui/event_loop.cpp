@@ -24,7 +24,13 @@ public:
     void Repaint() override { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 };
 
-QtEventLoop g_loop;
+// Never destroyed: the runtime keeps pointing at it until the process ends,
+// also when Qt ends it with exit() from inside the loop.
+QtEventLoop& Loop()
+{
+    static auto* loop = new QtEventLoop;
+    return *loop;
+}
 // The application object made here, if any; a test program brings its own.
 QApplication* g_application = nullptr;
 
@@ -80,7 +86,7 @@ void StartWindowSystem()
     }
     // The runtime decides when the program ends, not the last closed window.
     QApplication::setQuitOnLastWindowClosed(false);
-    SetEventLoop(&g_loop);
+    SetEventLoop(&Loop());
     SetUnhandledExceptionReporter(ReportUnhandled);
 }
 

@@ -163,6 +163,15 @@ TEST(ProgramExit, TheApplicationObjectIsDestroyedAfterTheShutdownAndBeforeThePro
                 ElementsAre("release MenuBar1._implicitInstance", "RuntimeExit 0", "application object destroyed"));
 }
 
+// Qt calls exit() from inside the loop when the display is lost; the statics
+// destroyed then must not reach one destroyed before them.
+TEST(ProgramExit, AnExitFromInsideTheEventLoopEndsWithItsStatus)
+{
+    const Finished probe = RunProcess(QELM_EXIT_PROBE, {"exit"}, {{"QT_QPA_PLATFORM", "offscreen"}});
+    EXPECT_EQ(probe.status, QProcess::NormalExit);
+    EXPECT_EQ(probe.code, 3) << probe.err;
+}
+
 // Only a display that cannot be reached is reported as a missing one; any
 // other start-up failure in Qt's own words, which name the plug-in.
 TEST(ProgramStart, FailureToStartSaysWhyAndEndsWithStatusOne)
