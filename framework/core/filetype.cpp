@@ -26,10 +26,12 @@ struct Registration {
     const FileType* owner; // nullptr when registered by name alone
 };
 
+// Never destroyed: a file type held by a static reference withdraws itself
+// in its destructor, which may run at exit after a static registry was gone.
 std::vector<Registration>& Registry()
 {
-    static std::vector<Registration> registry;
-    return registry;
+    static auto* registry = new std::vector<Registration>;
+    return *registry;
 }
 
 void Register(const FileType* owner, const String& name, const String& creator, const String& type,

@@ -3,6 +3,9 @@
 #include "framework/core/trace.h"
 
 #include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cxxabi.h>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -29,13 +32,19 @@ struct RuntimeState {
 
 constexpr int kCallsPerClockLook = 4096;
 
+// Never destroyed: Qt may end the process with exit() from inside the event
+// loop (a lost display); the destructors of other statics that run then may
+// still reach the runtime, and the application object it holds must not be
+// destroyed among them.
 RuntimeState& State()
 {
-    static RuntimeState state;
-    return state;
+    static auto* state = new RuntimeState;
+    return *state;
 }
 
 } // namespace
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 void RuntimeInit()
 {
@@ -130,7 +139,12 @@ std::string ExceptionKind(const std::exception& e)
 {
     if (const auto* r = dynamic_cast<const RuntimeException*>(&e))
         return r->Kind();
-    return typeid(e).name();
+    const char* raw = typeid(e).name();
+    int status = 0;
+    char* readable = abi::__cxa_demangle(raw, nullptr, nullptr, &status);
+    const std::string kind = readable ? readable : raw;
+    std::free(readable);
+    return kind;
 }
 
 void UnhandledException(const std::exception& e)

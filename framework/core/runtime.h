@@ -37,6 +37,11 @@ private:
     int m_count;
 };
 
+// Makes a write beyond the file-size limit (ulimit -f) fail with "File too
+// large", which a save reports, instead of the kernel's SIGXFSZ ending the
+// program with its unsaved answers. The window system's start calls it first.
+void IgnoreFileSizeSignal();
+
 void RuntimeInit();
 // Ends the runtime and gives the exit status: the code of the quit request
 // that was taken, else 1 when an unhandled exception was reported, else 0.

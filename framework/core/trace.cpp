@@ -3,37 +3,50 @@
 namespace fw::trace {
 
 namespace {
-bool g_enabled = false;
-std::vector<std::string> g_steps;
-std::function<void(const std::string&)> g_listener;
+
+struct State {
+    bool enabled = false;
+    std::vector<std::string> steps;
+    std::function<void(const std::string&)> listener;
+};
+
+// Never destroyed: destructors of other statics record steps too (a file type
+// withdrawing itself) and may run at exit after this one would have gone.
+State& S()
+{
+    static auto* state = new State;
+    return *state;
+}
+
 } // namespace
 
 void Enable(bool on)
 {
-    g_enabled = on;
+    S().enabled = on;
     if (!on) {
-        g_steps.clear();
-        g_listener = nullptr;
+        S().steps.clear();
+        S().listener = nullptr;
     }
 }
 
-bool Enabled() { return g_enabled; }
+bool Enabled() { return S().enabled; }
 
 void Record(std::string step)
 {
-    if (!g_enabled)
+    auto& s = S();
+    if (!s.enabled)
         return;
-    g_steps.push_back(step);
-    if (g_listener)
-        g_listener(step);
+    s.steps.push_back(step);
+    if (s.listener)
+        s.listener(step);
 }
 
-void SetListener(std::function<void(const std::string&)> listener) { g_listener = std::move(listener); }
+void SetListener(std::function<void(const std::string&)> listener) { S().listener = std::move(listener); }
 
 std::vector<std::string> Take()
 {
     std::vector<std::string> out;
-    out.swap(g_steps);
+    out.swap(S().steps);
     return out;
 }
 

@@ -24,20 +24,40 @@ public:
     void Repaint() override { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 };
 
-QtEventLoop g_loop;
+// Never destroyed: the runtime keeps pointing at it until the process ends,
+// also when Qt ends it with exit() from inside the loop.
+QtEventLoop& Loop()
+{
+    static auto* loop = new QtEventLoop;
+    return *loop;
+}
 // The application object made here, if any; a test program brings its own.
 QApplication* g_application = nullptr;
 
-// In force only while the application object is made. Without a display Qt
-// warns about each platform it tries and then aborts; the user gets one line
-// that says what is wrong and what to do instead.
-void NoDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString&)
+// Qt's messages while the application object is made, as its own handler
+// would print them, and whether one said there is no display to connect to.
+struct StartMessages {
+    QByteArray text;
+    bool noDisplay = false;
+};
+StartMessages* g_start = nullptr;
+
+// Without a display Qt warns about each platform it tries and then aborts;
+// the user gets one line that says what is wrong and what to do instead.
+// Any other failure is told in Qt's own words, which name the plug-in.
+void StartMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    g_start->noDisplay |= message.startsWith("could not connect to display") ||
+                          message.startsWith("Failed to create wl_display");
+    g_start->text += qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
     if (type != QtFatalMsg)
         return;
-    std::fputs("qelm-questionnaires: no display to show the window on. Run it from a desktop session, "
-               "or take a picture of it with: bash scripts/screenshot.sh shot.png\n",
-               stderr);
+    if (g_start->noDisplay)
+        std::fputs("qelm-questionnaires: no display to show the window on. Run it from a desktop session, "
+                   "or take a picture of it with: bash scripts/screenshot.sh shot.png\n",
+                   stderr);
+    else
+        std::fputs(g_start->text.constData(), stderr);
     std::_Exit(1);
 }
 
@@ -50,17 +70,23 @@ void ReportUnhandled(const std::string& kind, const std::string& message)
 
 void StartWindowSystem()
 {
+    // First, before Qt or the program may write a file.
+    IgnoreFileSizeSignal();
     if (!QApplication::instance()) {
         static int argc = 1;
         static char name[] = "qelm-questionnaires";
         static char* argv[] = {name, nullptr};
-        const QtMessageHandler previous = qInstallMessageHandler(NoDisplayHandler);
+        StartMessages start;
+        g_start = &start;
+        const QtMessageHandler previous = qInstallMessageHandler(StartMessageHandler);
         g_application = new QApplication(argc, argv);
         qInstallMessageHandler(previous);
+        g_start = nullptr;
+        std::fputs(start.text.constData(), stderr);
     }
     // The runtime decides when the program ends, not the last closed window.
     QApplication::setQuitOnLastWindowClosed(false);
-    SetEventLoop(&g_loop);
+    SetEventLoop(&Loop());
     SetUnhandledExceptionReporter(ReportUnhandled);
 }
 

@@ -4,10 +4,11 @@
 
 namespace fw {
 
-// Makes the Qt application object when there is none yet (without a display
-// the program ends there with status 1 and one line on standard error),
-// installs Qt's event loop as the runtime's loop and reports unhandled
-// exceptions in a stop message box. Call once, before the first window.
+// Ignores the file-size signal, makes the Qt application object when there
+// is none yet, installs Qt's event loop as the runtime's loop and reports
+// unhandled exceptions in a stop message box. Call once, before the first
+// window. When Qt cannot start, the program ends there with status 1: one
+// line on standard error when there is no display, else Qt's own messages.
 void StartWindowSystem();
 
 // The program's life inside the window system: StartWindowSystem, the

@@ -6,6 +6,7 @@
 #include "tests/support/error_messages.h"
 #include "tests/support/file_test_support.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -374,6 +375,27 @@ TEST_F(AnswerFilesWindow, LoadThatDoesNotCompleteLeavesTheTypedAnswersOnThePage)
             ExpectUnsavedStateKept();
         }
         EXPECT_EQ(desktop.messages.size(), 5u);
+    });
+}
+
+// ---- A file-size limit (ulimit -f)
+
+TEST_F(AnswerFilesWindow, SaveBeyondTheFileSizeLimitSaysSoAndLeavesNoFile)
+{
+    RunProgram([this] {
+        Field(1)->SetText(fw::String(std::string(200 * 1024, 'x')));
+        Choose(folder / "a.vqa");
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit lowered = saved;
+        lowered.rlim_cur = 40 * 1024; // the soft limit only: this process writes its results later
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+        Click("cmdSave");
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "a.vqa", "File too large", false)});
+        EXPECT_TRUE(folder.Names().empty()) << "no temporary file is left";
+        EXPECT_TRUE(Window()->IsShown());
     });
 }
 

@@ -11,10 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -122,24 +125,69 @@ TEST_F(StartupTest, ShutdownReleasesModuleValuesInTheirFixedOrder)
     EXPECT_TRUE(QnA_Files::QnAFile.IsEmpty());
 }
 
-// Copied text reaches the desktop's clipboard only when the application
-// object is destroyed; the real program does that last, after its shutdown.
-TEST(ProgramExit, TheApplicationObjectIsDestroyedAfterTheShutdownAndBeforeTheProcessEnds)
+struct Finished {
+    QProcess::ExitStatus status;
+    int code;
+    std::string out, err;
+};
+
+// Runs a program to its end with some variables of the environment set.
+Finished RunProcess(const char* path, const QStringList& arguments, const std::map<QString, QString>& variables)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const auto& [name, value] : variables)
+        environment.insert(name, value);
     program.setProcessEnvironment(environment);
-    program.start(QELM_EXIT_PROBE, {});
-    ASSERT_TRUE(program.waitForFinished(120000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    program.start(path, arguments);
+    EXPECT_TRUE(program.waitForFinished(120000));
+    return {program.exitStatus(), program.exitCode(), program.readAllStandardOutput().toStdString(),
+            program.readAllStandardError().toStdString()};
+}
 
-    const QStringList lines = QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+// Copied text reaches the desktop's clipboard only when the application
+// object is destroyed; the real program does that last, after its shutdown.
+// The platform that cannot be loaded first makes Qt warn during a start-up
+// that succeeds; that warning still reaches standard error.
+TEST(ProgramExit, TheApplicationObjectIsDestroyedAfterTheShutdownAndBeforeTheProcessEnds)
+{
+    const Finished probe = RunProcess(QELM_EXIT_PROBE, {}, {{"QT_QPA_PLATFORM", "no-such-platform;offscreen"}});
+    EXPECT_EQ(probe.status, QProcess::NormalExit);
+    EXPECT_EQ(probe.code, 0) << probe.err;
+    EXPECT_THAT(probe.err, HasSubstr("qt.qpa.plugin: Could not find the Qt platform plugin \"no-such-platform\""));
+
+    const QStringList lines = QString::fromStdString(probe.out).split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 3);
     EXPECT_THAT((std::vector<std::string>{lines[lines.size() - 3].toStdString(), lines[lines.size() - 2].toStdString(),
                                           lines.back().toStdString()}),
                 ElementsAre("release MenuBar1._implicitInstance", "RuntimeExit 0", "application object destroyed"));
+}
+
+// Qt calls exit() from inside the loop when the display is lost; the statics
+// destroyed then must not reach one destroyed before them.
+TEST(ProgramExit, AnExitFromInsideTheEventLoopEndsWithItsStatus)
+{
+    const Finished probe = RunProcess(QELM_EXIT_PROBE, {"exit"}, {{"QT_QPA_PLATFORM", "offscreen"}});
+    EXPECT_EQ(probe.status, QProcess::NormalExit);
+    EXPECT_EQ(probe.code, 3) << probe.err;
+}
+
+// Only a display that cannot be reached is reported as a missing one; any
+// other start-up failure in Qt's own words, which name the plug-in.
+TEST(ProgramStart, FailureToStartSaysWhyAndEndsWithStatusOne)
+{
+    const Finished plugin = RunProcess(QELM_PROGRAM, {}, {{"QT_QPA_PLATFORM", "no-such-platform"}});
+    EXPECT_EQ(plugin.status, QProcess::NormalExit);
+    EXPECT_EQ(plugin.code, 1);
+    EXPECT_THAT(plugin.err, HasSubstr("qt.qpa.plugin: Could not find the Qt platform plugin \"no-such-platform\""));
+    EXPECT_THAT(plugin.err, HasSubstr("no Qt platform plugin could be initialized"));
+    EXPECT_THAT(plugin.err, Not(HasSubstr("no display")));
+
+    const Finished display = RunProcess(QELM_PROGRAM, {}, {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":4095"}});
+    EXPECT_EQ(display.status, QProcess::NormalExit);
+    EXPECT_EQ(display.code, 1);
+    EXPECT_EQ(display.err, "qelm-questionnaires: no display to show the window on. Run it from a desktop session, "
+                           "or take a picture of it with: bash scripts/screenshot.sh shot.png\n");
 }
 
 TEST_F(StartupTest, FailureWhileRegisteringFileTypesIsReportedThenTheSameShutdownRuns)

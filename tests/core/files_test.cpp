@@ -1,4 +1,3 @@
-#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -8,6 +7,7 @@
 
 #include "framework/core/filetype.h"
 #include "framework/core/folder_item.h"
+#include "framework/core/runtime.h"
 #include "tests/support/file_test_support.h"
 
 using test_support::ReadBytes;
@@ -281,7 +281,7 @@ TEST(TextOutputStream, WriteFailureKeepsTheOldFileAndLeavesNoPartialFile)
     // A file size limit makes the disk "full" after 4 KiB, for root too.
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    fw::IgnoreFileSizeSignal(); // as the program does first
     rlimit small = saved;
     small.rlim_cur = 4096;
     ::setrlimit(RLIMIT_FSIZE, &small);
@@ -292,7 +292,6 @@ TEST(TextOutputStream, WriteFailureKeepsTheOldFileAndLeavesNoPartialFile)
         message = e.Message();
     }
     ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(message, "Cannot write \"" + path + "\": File too large.");
     EXPECT_EQ(ReadBytes(path), "old");
