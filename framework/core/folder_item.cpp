@@ -108,17 +108,22 @@ std::string ReasonNotToRead(const struct stat& st)
 }
 
 // True when only this user may use the folder: the user's own, a real folder
-// rather than a link to one, and open to no one else.
+// rather than a link to one, and open to no one else. The setgid and sticky
+// bits share nothing; a folder made in a setgid folder inherits the first.
 bool IsPrivateFolder(const std::string& path)
 {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
-           (st.st_mode & 07777) == 0700;
+           (st.st_mode & 0777) == 0700;
 }
 
 } // namespace
 
-FolderItem::FolderItem(std::string absolutePath) : m_path(WithoutTrailingSlashes(std::move(absolutePath))) {}
+FolderItem::FolderItem(std::string absolutePath)
+    : m_namedAsFolder(absolutePath.size() > 1 && absolutePath.back() == '/'),
+      m_path(WithoutTrailingSlashes(std::move(absolutePath)))
+{
+}
 
 String FolderItem::Name() const { return String(m_path.substr(m_path.rfind('/') + 1)); }
 
@@ -129,13 +134,14 @@ void FolderItem::SetName(const String& name)
         throw IOException("\"" + n + "\" is not a file name.");
     const std::string folder = Folder(m_path);
     m_path = (folder == "/" ? "" : folder) + "/" + n;
+    m_namedAsFolder = false;
 }
 
 String FolderItem::Type() const { return MatchFileType(Name()); }
 
 String FolderItem::AbsolutePath() const
 {
-    return String(IsFolder(m_path) && m_path != "/" ? m_path + "/" : m_path);
+    return String((m_namedAsFolder || IsFolder(m_path)) && m_path != "/" ? m_path + "/" : m_path);
 }
 
 String FolderItem::URLPath() const
@@ -252,8 +258,10 @@ Ref<FolderItem> TemporaryFolder()
     const std::string own = (shared == "/" ? "" : shared) + "/qelm-" + std::to_string(::geteuid());
     if (::mkdir(own.c_str(), 0700) != 0 && errno != EEXIST)
         throw FileError("Cannot create", own, errno);
+    // Named as a folder, so a name appended to its path lands inside it even
+    // if a cleaner removes the folder meanwhile.
     if (IsPrivateFolder(own))
-        return GetFolderItem(String(own), 0);
+        return GetFolderItem(String(own + "/"), 0);
 
     // Someone else holds the name. A fresh folder is kept for the rest of the
     // run, so that each use does not make another.
@@ -264,7 +272,7 @@ Ref<FolderItem> TemporaryFolder()
             throw FileError("Cannot create", own + "-XXXXXX", errno);
         fresh = pattern;
     }
-    return GetFolderItem(String(fresh), 0);
+    return GetFolderItem(String(fresh + "/"), 0);
 }
 
 Ref<FolderItem> GetFolderItem(const String& path, int /*pathMode*/)

@@ -11,17 +11,19 @@ namespace fw {
 // A file or folder named by its absolute path; the file need not exist.
 class FolderItem : public Object {
 public:
-    // Takes an absolute path; a trailing "/" is dropped.
+    // Takes an absolute path. A trailing "/" names a folder, whose path then
+    // ends with "/" whether or not it exists.
     explicit FolderItem(std::string absolutePath);
 
     // The last part of the path.
     String Name() const;
-    // Makes the item refer to that name in the same folder. Nothing on disk
-    // is renamed. A name holding "/" raises IOException.
+    // Makes the item refer to that name in the same folder, named as a file.
+    // Nothing on disk is renamed. A name holding "/" raises IOException.
     void SetName(const String& name);
     // The registered file type whose extension the name ends with; "" when none.
     String Type() const;
-    // The path; a folder's ends with "/", so a name can be appended directly.
+    // The path; a folder's, or one named as a folder, ends with "/", so a
+    // name can be appended directly.
     String AbsolutePath() const;
     // The item as a file:// URL, its path percent-encoded.
     String URLPath() const;
@@ -56,14 +58,16 @@ public:
     Ref<TextInputStream> OpenAsTextFile();
 
 private:
+    bool m_namedAsFolder;
     std::string m_path;
 };
 
 // The user's folder for temporary items: "qelm-<user id>" in the folder for
 // temporary files (TMPDIR when set, else the system's), made with mode 0700.
-// One standing there that is not the user's own, is a link or has another mode
-// is never used: a fresh private folder beside it is made instead and used for
-// the rest of the run while it stays private. Nil when the folder for
+// One standing there that is not the user's own, is a link, or is not exactly
+// rwx for the user alone (setgid and sticky bits aside) is never used: a
+// fresh private folder beside it is made instead and used for the rest of the
+// run while it stays private. Nil when the folder for
 // temporary files does not exist; raises IOException when no private folder
 // can be made in it.
 Ref<FolderItem> TemporaryFolder();

@@ -118,13 +118,20 @@ TEST(TemporaryFolder, IsAPrivateFolderInTMPDIR)
         const auto temporary = fw::TemporaryFolder();
         const std::string path = temporary ? Utf8(temporary->AbsolutePath()) : "";
         struct stat st {};
-        EXPECT_TRUE(::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & 07777) == 0700 &&
+        EXPECT_TRUE(::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & 0777) == 0700 &&
                     st.st_uid == ::geteuid())
             << path;
         return path;
     };
+    // A folder made in a setgid folder inherits the bit, which shares nothing:
+    // the same one serves every use.
+    ::chmod(folder.Path().c_str(), 02777);
     const std::string own = folder / ("qelm-" + std::to_string(::geteuid()));
     EXPECT_EQ(privateFolder(), own + "/");
+    const auto removed = fw::TemporaryFolder();
+    EXPECT_EQ(folder.Names(), std::set<std::string>{"qelm-" + std::to_string(::geteuid())});
+    std::filesystem::remove(own); // by a cleaner: a name still lands inside
+    EXPECT_EQ(Utf8(removed->AbsolutePath()), own + "/");
 
     std::filesystem::create_directory(folder / "elsewhere");
     std::string fresh;
