@@ -208,6 +208,9 @@ void QA_SaveDAT()
             return;
         if (fw::Compare(fw::Right(f->Name(), 4), kCurrentExtension) != 0)
             f->SetName(f->Name() + kCurrentExtension);
+        // Only a file, or a link to one, can be replaced: anything else is
+        // refused before a question that could not be answered sensibly.
+        f->CheckReplaceable();
         // The dialog does not ask: only here is the name known that is written.
         existed = f->Exists();
         if (existed && fw::MsgBox("A file named \"" + f->Name() + "\" already exists. Do you want to replace it?",

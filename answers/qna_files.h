@@ -57,8 +57,10 @@ fw::Variant QADataReadOld();
 // (fw::kMaxTextFileBytes), with a message giving both sizes. A chosen name
 // gets ".vqa" unless it ends with it; when that names an existing file the
 // user is first asked whether to replace it (the dialog asks nothing, so
-// this is the one question). A file error is reported with the path and the
-// reason; the file being replaced then stays as it was.
+// this is the one question); what could not be replaced anyway (a folder, a
+// pipe, a device, a link to nothing) is refused without asking. A file error
+// is reported with the path and the reason; the file being replaced then
+// stays as it was.
 void QA_SaveDAT();
 // Lets the user pick an answer file of either version and loads it into the
 // working subject. True when a file was loaded. After a cancel, a refused

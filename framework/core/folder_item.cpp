@@ -117,6 +117,46 @@ bool IsPrivateFolder(const std::string& path)
            (st.st_mode & 0777) == 0700;
 }
 
+// What a new version of the file at path replaces.
+struct WriteTarget {
+    std::string path; // a link's target, unless the link itself is replaced
+    bool exists = false;
+    struct stat st {};
+};
+
+// Where CreateTextFile writes. Raises what it refuses whatever the user may
+// have said: a folder, a pipe, a device, a link to nothing.
+WriteTarget TargetOf(const std::string& path, FolderItem::AtALink atALink)
+{
+    WriteTarget target{path};
+    target.exists = ::lstat(path.c_str(), &target.st) == 0;
+    if (!target.exists && errno != ENOENT)
+        throw FileError("Cannot create", path, errno);
+    if (target.exists && S_ISLNK(target.st.st_mode)) {
+        if (atALink == FolderItem::AtALink::ReplaceTheLink) {
+            // The new file is renamed into the link's place.
+            target.exists = false;
+        } else {
+            // The file the link points to is replaced. A link to nothing is
+            // refused: a new file would appear wherever it points, which
+            // nobody chose.
+            char resolved[PATH_MAX];
+            if (!::realpath(path.c_str(), resolved)) {
+                if (errno == ENOENT)
+                    throw FileError("Cannot create", path, "it is a link to a file that does not exist");
+                throw FileError("Cannot create", path, errno);
+            }
+            target.path = resolved;
+            if (::stat(target.path.c_str(), &target.st) != 0)
+                throw FileError("Cannot create", path, errno);
+        }
+    }
+    if (target.exists)
+        if (const std::string reason = NotARegularFile(target.st.st_mode); !reason.empty())
+            throw FileError("Cannot create", path, reason);
+    return target;
+}
+
 } // namespace
 
 FolderItem::FolderItem(std::string absolutePath)
@@ -172,59 +212,36 @@ bool FolderItem::Exists() const
     return ::lstat(m_path.c_str(), &st) == 0;
 }
 
+void FolderItem::CheckReplaceable() const { TargetOf(m_path, AtALink::ReplaceItsTarget); }
+
 Ref<TextOutputStream> FolderItem::CreateTextFile(AtALink atALink)
 {
-    std::string target = m_path;
-    struct stat st {};
-    bool exists = ::lstat(m_path.c_str(), &st) == 0;
-    if (!exists && errno != ENOENT)
-        throw FileError("Cannot create", m_path, errno);
-    if (exists && S_ISLNK(st.st_mode)) {
-        if (atALink == AtALink::ReplaceTheLink) {
-            // The new file is renamed into the link's place.
-            exists = false;
-        } else {
-            // The file the link points to is replaced. A link to nothing is
-            // refused: a new file would appear wherever it points, which
-            // nobody chose.
-            char resolved[PATH_MAX];
-            if (!::realpath(m_path.c_str(), resolved)) {
-                if (errno == ENOENT)
-                    throw FileError("Cannot create", m_path, "it is a link to a file that does not exist");
-                throw FileError("Cannot create", m_path, errno);
-            }
-            target = resolved;
-            if (::stat(target.c_str(), &st) != 0)
-                throw FileError("Cannot create", m_path, errno);
-        }
-    }
-    if (exists) {
-        if (const std::string reason = NotARegularFile(st.st_mode); !reason.empty())
-            throw FileError("Cannot create", m_path, reason);
+    WriteTarget target = TargetOf(m_path, atALink);
+    if (target.exists) {
         // Renaming over the file needs only the folder's permission; a file
         // its owner made read-only should stay as it is all the same.
-        const int probe = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        const int probe = ::open(target.path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (probe < 0)
             throw FileError("Cannot create", m_path, errno);
         ::close(probe);
     }
 
     std::string temporaryPath;
-    const int fd = CreateTemporaryBeside(target, temporaryPath);
+    const int fd = CreateTemporaryBeside(target.path, temporaryPath);
     if (fd < 0) {
         const int error = errno;
         // The new version is made in the folder first, so it is the folder
         // that refuses, even where the file itself may be written.
         if (error == EACCES || error == EPERM || error == EROFS)
             throw FileError("Cannot create", m_path,
-                            "the folder \"" + Folder(target) + "\" does not let a new file be made there: " +
+                            "the folder \"" + Folder(target.path) + "\" does not let a new file be made there: " +
                                 std::strerror(error));
         throw FileError("Cannot create", m_path, error);
     }
-    if (exists)
-        ::fchmod(fd, st.st_mode & 07777); // the new version keeps the old one's permissions
+    if (target.exists)
+        ::fchmod(fd, target.st.st_mode & 07777); // the new version keeps the old one's permissions
     return Ref<TextOutputStream>(
-        std::shared_ptr<TextOutputStream>(new TextOutputStream(fd, std::move(temporaryPath), std::move(target))));
+        std::shared_ptr<TextOutputStream>(new TextOutputStream(fd, std::move(temporaryPath), std::move(target.path))));
 }
 
 Ref<TextInputStream> FolderItem::OpenAsTextFile()

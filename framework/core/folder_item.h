@@ -52,6 +52,10 @@ public:
     // nothing, a file that is not a regular one or that this process may not
     // write.
     Ref<TextOutputStream> CreateTextFile(AtALink atALink = AtALink::ReplaceItsTarget);
+    // Raises the IOException CreateTextFile raises for what no answer of the
+    // user's could let it replace: a folder, a pipe, a device, a link to
+    // nothing. A file, a link to one, or nothing at all passes.
+    void CheckReplaceable() const;
     // A stream on the file's content. Raises IOException when the file cannot
     // be opened, is not a regular file (a pipe, device, socket or folder) or
     // holds more than kMaxTextFileBytes.

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <tuple>
 
 #include "answers/file_types.h"
 #include "answers/qa_module.h"
@@ -225,6 +226,26 @@ TEST_F(AnswerFiles, SaveIntoAMissingFolderIsReported)
     QnA_Files::QA_SaveDAT();
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / "gone/a.vqa", std::strerror(ENOENT), false)});
     EXPECT_TRUE(folder.Names().empty());
+}
+
+TEST_F(AnswerFiles, WhatCannotBeReplacedIsRefusedWithoutAQuestion)
+{
+    std::filesystem::create_directory(folder / "box.vqa");
+    ::symlink((folder / "nothing").c_str(), (folder / "dangling.vqa").c_str());
+    ::mkfifo((folder / "pipe.vqa").c_str(), 0600);
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"box", "box.vqa/", "it is a folder, not a file"},
+        {"dangling.vqa", "dangling.vqa", "it is a link to a file that does not exist"},
+        {"pipe.vqa", "pipe.vqa", "it is a named pipe, not a regular file"}};
+    Typed(kBefore);
+    for (const auto& [chosen, shown, reason] : cases) {
+        desktop.messages.clear();
+        desktop.messageAnswers = {6}; // replace it, were it asked
+        Choose(folder / chosen);
+        QnA_Files::QA_SaveDAT();
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{SaveError(folder / shown, reason, false)});
+    }
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"box.vqa", "dangling.vqa", "pipe.vqa"}));
 }
 
 // ---- Loading
