@@ -44,7 +44,16 @@ RuntimeState& State()
 
 } // namespace
 
-void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+void IgnoreFileSizeSignal()
+{
+    // Caught rather than ignored: an ignored signal stays ignored in the
+    // programs we start (the browser), a caught one is reset there.
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
+}
 
 void RuntimeInit()
 {

@@ -39,7 +39,8 @@ private:
 
 // Makes a write beyond the file-size limit (ulimit -f) fail with "File too
 // large", which a save reports, instead of the kernel's SIGXFSZ ending the
-// program with its unsaved answers. The window system's start calls it first.
+// program with its unsaved answers. Programs it starts keep the default. The
+// window system's start calls it first.
 void IgnoreFileSizeSignal();
 
 void RuntimeInit();

@@ -1,3 +1,5 @@
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -303,6 +305,13 @@ TEST(TextOutputStream, WriteFailureKeepsTheOldFileAndLeavesNoPartialFile)
     EXPECT_EQ(message, "Cannot write \"" + path + "\": File too large.");
     EXPECT_EQ(ReadBytes(path), "old");
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vqa"});
+
+    // A program started from here (the browser) is not left ignoring it.
+    FILE* child = ::popen("grep SigIgn /proc/self/status", "r");
+    char line[64] = {};
+    ASSERT_TRUE(child && std::fgets(line, sizeof line, child));
+    ::pclose(child);
+    EXPECT_EQ(std::stoull(line + 7, nullptr, 16) & (1ull << (SIGXFSZ - 1)), 0u) << line;
 }
 
 TEST(TextOutputStream, CloseFailureLeavesNoTemporaryFile)
