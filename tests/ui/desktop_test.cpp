@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/ui/desktop.h"
+#include "tests/support/file_test_support.h"
 
 // Qt's own message box, answered by pressing Return. A timer finds the box
 // and presses Return once; if the box is still open two seconds later it
@@ -29,6 +32,42 @@ TEST(QtDesktop, ReturnPressesTheDefaultButtonThatTheCodeChooses)
         });
         timer.start(10);
         EXPECT_EQ(fw::MsgBox("Replace it?", code, "Save to File"), answer) << code;
+    }
+    fw::SetDesktop(unscripted);
+}
+
+// Qt's own save dialog: a typed name comes back as typed, with no question
+// about an existing file and no suffix added, for the save to ask about the
+// name it writes. A question is answered No; two seconds on, the dialog is
+// cancelled.
+TEST(QtDesktop, SaveDialogReturnsTheTypedNameAndAsksNothing)
+{
+    test_support::ScratchFolder folder;
+    test_support::WriteBytes(folder / "answers", "old");
+    fw::Desktop* const unscripted = fw::SetDesktop(nullptr);
+    for (const std::string typed : {"answers", "notes"}) {
+        bool named = false;
+        bool asked = false;
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked = true;
+                box->done(QMessageBox::No);
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !named) {
+                named = true;
+                if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                    name->setText(QString::fromStdString(typed));
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else if (dialog && ++ticks > 200) {
+                dialog->reject();
+            }
+        });
+        timer.start(10);
+        const auto path = fw::CurrentDesktop().SaveFileDialog({{"QELM QnA (UTF8)", {".vqa"}}}, folder.Path(), "x.vqa");
+        EXPECT_FALSE(asked) << typed;
+        EXPECT_EQ(path, folder / typed);
     }
     fw::SetDesktop(unscripted);
 }
