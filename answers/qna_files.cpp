@@ -188,7 +188,7 @@ bool FitsTheLoadLimit()
         return true;
     const std::size_t mebibytes = (bytes + (1u << 20) - 1) >> 20; // rounded up, so never the limit itself
     fw::MsgBox("The answers cannot be saved: a " + QnAFile + " file may hold at most " +
-                   fw::String(fw::kMaxTextFileSize) + ", and these answers would take " +
+                   fw::String(fw::kMaxTextFileSizeText) + ", and these answers would take " +
                    fw::String(std::to_string(mebibytes)) + " MiB. Please shorten them and save again.",
                kStopIcon, kErrorTitle);
     return false;

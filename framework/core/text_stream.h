@@ -16,9 +16,9 @@ class FolderItem;
 inline constexpr std::size_t kMaxTextFileMiB = 64;
 inline constexpr std::size_t kMaxTextFileBytes = kMaxTextFileMiB * 1024 * 1024;
 // That bound as messages give it: "64 MiB".
-inline const std::string kMaxTextFileSize = std::to_string(kMaxTextFileMiB) + " MiB";
+inline const std::string kMaxTextFileSizeText = std::to_string(kMaxTextFileMiB) + " MiB";
 // The reason given for a file above that bound.
-inline const std::string kTooLargeReason = "it is larger than " + kMaxTextFileSize;
+inline const std::string kTooLargeReason = "it is larger than " + kMaxTextFileSizeText;
 
 // Writes a new version of a file. The text goes to a temporary file beside
 // the target; Close flushes it to disk and puts it in the target's place in
