@@ -71,9 +71,8 @@ private:
 // One standing there that is not the user's own, is a link, or is not exactly
 // rwx for the user alone (setgid and sticky bits aside) is never used: a
 // fresh private folder beside it is made instead and used for the rest of the
-// run while it stays private. Nil when the folder for
-// temporary files does not exist; raises IOException when no private folder
-// can be made in it.
+// run while it stays private. Nil when the folder for temporary files does
+// not exist; raises IOException when no private folder can be made in it.
 Ref<FolderItem> TemporaryFolder();
 // The item at a path, whether or not the file exists. Mode 0 takes the path
 // in the form AbsolutePath gives; a relative path starts in the current
