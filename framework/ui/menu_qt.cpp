@@ -42,16 +42,15 @@ EditCommand CommandOf(const String& name)
     return EditCommand::None;
 }
 
-// The focused text editor, whichever Qt class it is.
+// A text editor, whichever Qt class it is.
 struct Editor {
     QPlainTextEdit* plain = nullptr;
     QTextEdit* rich = nullptr;
     QLineEdit* line = nullptr;
 
-    static Editor Focused()
+    static Editor Of(QWidget* w)
     {
         Editor e;
-        QWidget* w = QApplication::focusWidget();
         e.plain = qobject_cast<QPlainTextEdit*>(w);
         e.rich = qobject_cast<QTextEdit*>(w);
         e.line = qobject_cast<QLineEdit*>(w);
@@ -80,7 +79,8 @@ struct Editor {
         if (rich) return rich->document()->isUndoAvailable();
         return line && line->isUndoAvailable();
     }
-    bool Applies(EditCommand c) const
+    // Asking the clipboard is a round trip to the program that holds it.
+    bool Applies(EditCommand c, bool askClipboard) const
     {
         if (!Exists())
             return false;
@@ -89,12 +89,16 @@ struct Editor {
         case EditCommand::Cut:
         case EditCommand::Clear: return !ReadOnly() && HasSelection();
         case EditCommand::Copy: return HasSelection();
-        case EditCommand::Paste: return !ReadOnly() && QApplication::clipboard()->mimeData() &&
-                                        QApplication::clipboard()->mimeData()->hasText();
+        case EditCommand::Paste: return !ReadOnly() && (!askClipboard || ClipboardHasText());
         case EditCommand::SelectAll: return HasText();
         case EditCommand::None: return false;
         }
         return false;
+    }
+    static bool ClipboardHasText()
+    {
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        return data && data->hasText();
     }
     void Run(EditCommand c) const
     {
@@ -125,34 +129,45 @@ struct Editor {
     }
 };
 
-// Keeps the Edit items' enabled state in step with the focused field.
+// Keeps the Edit items' enabled state in step with the text field they act
+// on: the focused one, or the one that had the focus when the menu bar took
+// it (a menu opened with Alt and a letter).
 class EditEnabler : public QObject {
 public:
-    EditEnabler(QObject* parent) : QObject(parent)
+    EditEnabler(QMenuBar* bar) : QObject(bar)
     {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { Follow(now); });
-        connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditEnabler::Update);
-        Update();
+        Follow(QApplication::focusWidget());
     }
     void Add(QAction* action, EditCommand command)
     {
         m_items.push_back({action, command});
         Update();
     }
-    void Update()
-    {
-        const Editor e = Editor::Focused();
-        for (const auto& item : m_items)
-            if (item.action)
-                item.action->setEnabled(e.Applies(item.command));
-    }
+    Editor Target() const { return Editor::Of(m_field); }
+    void Update() { Enable(false); }
+    // Only when a menu holding Paste opens, as the clipboard's holder may
+    // keep us waiting.
+    void UpdateAskingTheClipboard() { Enable(true); }
 
 private:
+    void Enable(bool askClipboard)
+    {
+        const Editor e = Target();
+        for (const auto& item : m_items)
+            if (item.action)
+                item.action->setEnabled(e.Applies(item.command, askClipboard));
+    }
     void Follow(QWidget* now)
     {
+        // A menu opened from the keyboard gives the menu bar the focus; the
+        // items still act on the field it was taken from.
+        if (now && (now == parent() || qobject_cast<QMenu*>(now)))
+            return;
         for (const auto& c : m_connections)
             disconnect(c);
         m_connections.clear();
+        m_field = now;
         if (auto* p = qobject_cast<QPlainTextEdit*>(now)) {
             m_connections << connect(p, &QPlainTextEdit::selectionChanged, this, &EditEnabler::Update)
                           << connect(p, &QPlainTextEdit::textChanged, this, &EditEnabler::Update)
@@ -173,11 +188,13 @@ private:
         EditCommand command;
     };
     std::vector<Item> m_items;
+    QPointer<QWidget> m_field;
     QList<QMetaObject::Connection> m_connections;
 };
 
 void AddItems(const MenuItem& node, QMenu* menu, EditEnabler* enabler)
 {
+    bool holdsPaste = false;
     for (int i = 0; i < node.Count(); ++i) {
         const Ref<MenuItem> item = node.Item(i);
         if (item->IsSeparator()) {
@@ -201,12 +218,17 @@ void AddItems(const MenuItem& node, QMenu* menu, EditEnabler* enabler)
         }
         const EditCommand command = CommandOf(item->Name());
         if (command != EditCommand::None) {
-            QObject::connect(action, &QAction::triggered, [command] { Editor::Focused().Run(command); });
+            QObject::connect(action, &QAction::triggered, enabler,
+                             [enabler, command] { enabler->Target().Run(command); });
             if (item->AutoEnable())
                 enabler->Add(action, command);
+            holdsPaste = holdsPaste || command == EditCommand::Paste;
         }
     }
-    QObject::connect(menu, &QMenu::aboutToShow, enabler, &EditEnabler::Update);
+    // Between openings Paste follows only whether the field can be edited.
+    QObject::connect(menu, &QMenu::aboutToShow, enabler,
+                     holdsPaste ? &EditEnabler::UpdateAskingTheClipboard : &EditEnabler::Update);
+    QObject::connect(menu, &QMenu::aboutToHide, enabler, &EditEnabler::Update);
 }
 
 } // namespace

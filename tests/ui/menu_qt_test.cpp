@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -35,8 +36,9 @@ protected:
         quit->SetKeyboardShortcut("Cmd+Q");
         file->Append(quit);
         auto edit = Item("EditMenu", "&Edit", "");
-        for (auto* row : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
-            edit->Append(Item(row, row, ""));
+        for (auto [name, text] : {std::pair{"EditUndo", "&Undo"}, {"EditCut", "Cu&t"}, {"EditCopy", "&Copy"},
+                                  {"EditPaste", "&Paste"}, {"EditClear", "Clear"}, {"EditSelectAll", "Select &All"}})
+            edit->Append(Item(name, text, ""));
         bar.Append(file);
         bar.Append(edit);
 
@@ -109,6 +111,62 @@ TEST_F(QtMenuBarTest, QuitItemAsksTheApplicationToQuitWithCodeZero)
     Action("FileQuit")->trigger();
     EXPECT_TRUE(fw::QuitRequested());
     EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+// Alt+E gives the menu bar the focus; the items still belong to the field.
+TEST_F(QtMenuBarTest, EditMenuOpenedFromTheKeyboardActsOnTheFieldItWasOpenedFrom)
+{
+    first->setFocus();
+    QTest::keyClicks(first, "pollen");
+    QApplication::clipboard()->setText("dust");
+    const auto choose = [&](Qt::Key key) {
+        QTest::keyClick(first, Qt::Key_E, Qt::AltModifier);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        EXPECT_TRUE(Action("EditUndo")->isEnabled());
+        EXPECT_TRUE(Action("EditSelectAll")->isEnabled());
+        QTest::keyClick(menu, key);
+        EXPECT_FALSE(QApplication::activePopupWidget());
+    };
+    choose(Qt::Key_A);
+    EXPECT_TRUE(first->textCursor().hasSelection());
+    choose(Qt::Key_P);
+    EXPECT_EQ(first->toPlainText(), "dust");
+}
+
+// Asking the clipboard waits on the program that holds it, so only opening
+// the menu may ask.
+TEST_F(QtMenuBarTest, TypingAndMovingTheFocusAskTheClipboardNothing)
+{
+    struct CountingData : QMimeData {
+        mutable int asked = 0;
+        QStringList formats() const override
+        {
+            ++asked;
+            return QMimeData::formats();
+        }
+        bool hasFormat(const QString& format) const override
+        {
+            ++asked;
+            return QMimeData::hasFormat(format);
+        }
+    };
+    auto* data = new CountingData;
+    QApplication::clipboard()->setMimeData(data);
+    ASSERT_EQ(QApplication::clipboard()->mimeData(), data);
+    first->setFocus();
+    QTest::keyClicks(first, "hay fever");
+    QTest::keyClick(first, Qt::Key_Left, Qt::ShiftModifier);
+    second->setFocus();
+    QTest::keyClicks(second, "none");
+    EXPECT_EQ(data->asked, 0);
+    EXPECT_TRUE(Action("EditPaste")->isEnabled());
+
+    auto* menu = qbar->findChild<QMenu*>("EditMenu");
+    menu->popup({0, 0});
+    EXPECT_FALSE(Action("EditPaste")->isEnabled()); // nothing to paste
+    EXPECT_GT(data->asked, 0);
+    menu->hide();
 }
 
 } // namespace
