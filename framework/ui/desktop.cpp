@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStringList>
 #include <QUrl>
 
@@ -25,6 +29,64 @@ QString FilterText(const std::vector<FileFilter>& filters)
     }
     return parts.join(";;");
 }
+
+// Qt's own save dialog reads a name holding '"' as a list of quoted names: it
+// would give back one of them, and judges its Save button by them. A save
+// writes one name, so such a name field's text is taken whole, in the
+// dialog's folder unless it is absolute. Native dialogs give back the name as
+// typed and leave this field empty.
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& folder, const QString& filter)
+        : QFileDialog(parent, QString(), folder, filter)
+    {
+        setAcceptMode(QFileDialog::AcceptSave);
+        m_name = findChild<QLineEdit*>("fileNameEdit");
+        auto* buttons = findChild<QDialogButtonBox*>("buttonBox");
+        QPushButton* save = buttons ? buttons->button(QDialogButtonBox::Save) : nullptr;
+        if (!m_name || !save)
+            return;
+        // Connected after the dialog's own handler, so it has the last word.
+        connect(m_name, &QLineEdit::textChanged, this, [this, save, label = save->text()] {
+            if (const QString path = TypedPath(); !path.isEmpty()) {
+                save->setEnabled(true);
+                save->setText(QFileInfo(path).isDir() ? QFileDialog::tr("&Open") : label);
+            }
+        });
+    }
+
+    QString ChosenPath() const
+    {
+        if (!m_typed.isEmpty())
+            return m_typed;
+        return selectedFiles().isEmpty() ? QString() : selectedFiles().constFirst();
+    }
+
+    void accept() override
+    {
+        const QString path = TypedPath();
+        if (path.isEmpty()) {
+            QFileDialog::accept();
+        } else if (QFileInfo(path).isDir()) {
+            setDirectory(path); // as the dialog does with a folder's name
+        } else {
+            m_typed = path;
+            QDialog::accept();
+        }
+    }
+
+private:
+    // The name field's text as one path when it holds '"', else "".
+    QString TypedPath() const
+    {
+        if (!m_name || !m_name->text().contains('"'))
+            return QString();
+        return directory().absoluteFilePath(m_name->text());
+    }
+
+    QLineEdit* m_name = nullptr;
+    QString m_typed;
+};
 
 class QtDesktop : public Desktop {
 public:
@@ -73,13 +135,12 @@ public:
         // No default suffix and no replace question: a native dialog adds the
         // suffix only after it has returned, so its question would be about
         // another name than the one written. The caller asks instead.
-        QFileDialog dialog(QApplication::activeWindow(), QString(), ToQ(startFolder), FilterText(filters));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        SaveDialog dialog(QApplication::activeWindow(), ToQ(startFolder), FilterText(filters));
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.selectFile(ToQ(defaultName));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        if (dialog.exec() != QDialog::Accepted || dialog.ChosenPath().isEmpty())
             return std::nullopt;
-        return dialog.selectedFiles().constFirst().toStdString();
+        return dialog.ChosenPath().toStdString();
     }
 
     void OpenURL(const std::string& url) override

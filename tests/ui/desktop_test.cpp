@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -36,16 +37,18 @@ TEST(QtDesktop, ReturnPressesTheDefaultButtonThatTheCodeChooses)
     fw::SetDesktop(unscripted);
 }
 
-// Qt's own save dialog: a typed name comes back as typed, with no question
-// about an existing file and no suffix added, for the save to ask about the
-// name it writes. A question is answered No; two seconds on, the dialog is
+// Qt's own save dialog: a typed name comes back as typed when Save is
+// pressed, with no question about an existing file and no suffix added, for
+// the save to ask about the name it writes. Quotes are part of the name, not
+// a list of names. A question is answered No; two seconds on, the dialog is
 // cancelled.
 TEST(QtDesktop, SaveDialogReturnsTheTypedNameAndAsksNothing)
 {
     test_support::ScratchFolder folder;
     test_support::WriteBytes(folder / "answers", "old");
+    test_support::WriteBytes(folder / "best", "old");
     fw::Desktop* const unscripted = fw::SetDesktop(nullptr);
-    for (const std::string typed : {"answers", "notes"}) {
+    for (const std::string typed : {"answers", "notes", "my \"best\" answers", "a\""}) {
         bool named = false;
         bool asked = false;
         int ticks = 0;
@@ -59,7 +62,8 @@ TEST(QtDesktop, SaveDialogReturnsTheTypedNameAndAsksNothing)
                 named = true;
                 if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
                     name->setText(QString::fromStdString(typed));
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                QPushButton* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+                QMetaObject::invokeMethod(save, "click", Qt::QueuedConnection);
             } else if (dialog && ++ticks > 200) {
                 dialog->reject();
             }
