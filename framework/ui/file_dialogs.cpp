@@ -38,7 +38,12 @@ Ref<FolderItem> Chosen(const std::optional<std::string>& path)
 {
     if (!path || path->empty())
         return nullptr;
-    Ref<FolderItem> item = GetFolderItem(String(*path), 0);
+    // A chosen path names a file: a "/" typed after the name is dropped, as
+    // only the temporary folder is named as a folder.
+    std::string file = *path;
+    while (file.size() > 1 && file.back() == '/')
+        file.pop_back();
+    Ref<FolderItem> item = GetFolderItem(String(file), 0);
     const std::string absolute = item->AbsolutePath().ToUTF8();
     const auto slash = absolute.rfind('/');
     LastFolder() = slash == 0 ? "/" : absolute.substr(0, slash);

@@ -70,6 +70,9 @@ TEST(FolderItem, SettingTheNameRefersToAnotherFileAndRenamesNothing)
     EXPECT_FALSE(item->Exists());
     EXPECT_EQ(ReadBytes(folder / "answers"), "old");
     EXPECT_THROW(item->SetName("../elsewhere"), fw::IOException);
+    auto folderItem = Item(folder / "box/");
+    folderItem->SetName("box.vqa");
+    EXPECT_EQ(Utf8(folderItem->AbsolutePath()), folder / "box.vqa") << "always a file";
 }
 
 TEST(FolderItem, TypeIsTheFirstRegisteredTypeWhoseExtensionFits)
