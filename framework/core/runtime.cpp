@@ -44,7 +44,7 @@ RuntimeState& State()
 
 } // namespace
 
-void IgnoreFileSizeSignal()
+void CatchFileSizeSignal()
 {
     // Caught rather than ignored: an ignored signal stays ignored in the
     // programs we start (the browser), a caught one is reset there.

@@ -41,7 +41,7 @@ private:
 // large", which a save reports, instead of the kernel's SIGXFSZ ending the
 // program with its unsaved answers. Programs it starts keep the default. The
 // window system's start calls it first.
-void IgnoreFileSizeSignal();
+void CatchFileSizeSignal();
 
 void RuntimeInit();
 // Ends the runtime and gives the exit status: the code of the quit request

@@ -71,7 +71,7 @@ void ReportUnhandled(const std::string& kind, const std::string& message)
 void StartWindowSystem()
 {
     // First, before Qt or the program may write a file.
-    IgnoreFileSizeSignal();
+    CatchFileSizeSignal();
     if (!QApplication::instance()) {
         static int argc = 1;
         static char name[] = "qelm-questionnaires";

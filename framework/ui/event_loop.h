@@ -4,7 +4,7 @@
 
 namespace fw {
 
-// Ignores the file-size signal, makes the Qt application object when there
+// Catches the file-size signal, makes the Qt application object when there
 // is none yet, installs Qt's event loop as the runtime's loop and reports
 // unhandled exceptions in a stop message box. Call once, before the first
 // window. When Qt cannot start, the program ends there with status 1: one

@@ -293,7 +293,7 @@ TEST(TextOutputStream, WriteFailureKeepsTheOldFileAndLeavesNoPartialFile)
     // A file size limit makes the disk "full" after 4 KiB, for root too.
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
-    fw::IgnoreFileSizeSignal(); // as the program does first
+    fw::CatchFileSizeSignal(); // as the program does first
     rlimit small = saved;
     small.rlim_cur = 4096;
     ::setrlimit(RLIMIT_FSIZE, &small);
