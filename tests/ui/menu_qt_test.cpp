@@ -165,7 +165,7 @@ TEST_F(QtMenuBarTest, TypingAndMovingTheFocusAskTheClipboardNothing)
     auto* menu = qbar->findChild<QMenu*>("EditMenu");
     menu->popup({0, 0});
     EXPECT_FALSE(Action("EditPaste")->isEnabled()); // nothing to paste
-    EXPECT_GT(data->asked, 0);
+    EXPECT_EQ(data->asked, 1) << "one question an opening";
     menu->hide();
 }
 
