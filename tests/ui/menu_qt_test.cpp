@@ -113,59 +113,42 @@ TEST_F(QtMenuBarTest, QuitItemAsksTheApplicationToQuitWithCodeZero)
     EXPECT_EQ(fw::RuntimeExit(), 0);
 }
 
-// Alt+E gives the menu bar the focus; the items still belong to the field.
+// Alt+E gives the menu bar the focus; the items still act on the field.
 TEST_F(QtMenuBarTest, EditMenuOpenedFromTheKeyboardActsOnTheFieldItWasOpenedFrom)
 {
     first->setFocus();
     QTest::keyClicks(first, "pollen");
     QApplication::clipboard()->setText("dust");
-    const auto choose = [&](Qt::Key key) {
+    for (const Qt::Key item : {Qt::Key_A, Qt::Key_P}) {
         QTest::keyClick(first, Qt::Key_E, Qt::AltModifier);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_TRUE(menu);
-        EXPECT_TRUE(Action("EditUndo")->isEnabled());
-        EXPECT_TRUE(Action("EditSelectAll")->isEnabled());
-        QTest::keyClick(menu, key);
-        EXPECT_FALSE(QApplication::activePopupWidget());
-    };
-    choose(Qt::Key_A);
-    EXPECT_TRUE(first->textCursor().hasSelection());
-    choose(Qt::Key_P);
-    EXPECT_EQ(first->toPlainText(), "dust");
+        EXPECT_TRUE(Action("EditUndo")->isEnabled() && Action("EditSelectAll")->isEnabled());
+        QTest::keyClick(QApplication::activePopupWidget(), item);
+    }
+    EXPECT_EQ(first->toPlainText(), "dust"); // Select All, then Paste
 }
 
-// Asking the clipboard waits on the program that holds it, so only opening
-// the menu may ask.
+// Asking the clipboard waits on the program holding it: only opening the
+// menu asks, and once.
 TEST_F(QtMenuBarTest, TypingAndMovingTheFocusAskTheClipboardNothing)
 {
     struct CountingData : QMimeData {
         mutable int asked = 0;
-        QStringList formats() const override
-        {
-            ++asked;
-            return QMimeData::formats();
-        }
-        bool hasFormat(const QString& format) const override
-        {
-            ++asked;
-            return QMimeData::hasFormat(format);
-        }
+        QStringList formats() const override { return ++asked, QMimeData::formats(); }
+        bool hasFormat(const QString& type) const override { return ++asked, QMimeData::hasFormat(type); }
     };
     auto* data = new CountingData;
     QApplication::clipboard()->setMimeData(data);
-    ASSERT_EQ(QApplication::clipboard()->mimeData(), data);
     first->setFocus();
     QTest::keyClicks(first, "hay fever");
     QTest::keyClick(first, Qt::Key_Left, Qt::ShiftModifier);
     second->setFocus();
-    QTest::keyClicks(second, "none");
     EXPECT_EQ(data->asked, 0);
     EXPECT_TRUE(Action("EditPaste")->isEnabled());
 
     auto* menu = qbar->findChild<QMenu*>("EditMenu");
     menu->popup({0, 0});
     EXPECT_FALSE(Action("EditPaste")->isEnabled()); // nothing to paste
-    EXPECT_EQ(data->asked, 1) << "one question an opening";
+    EXPECT_EQ(data->asked, 1);
     menu->hide();
 }
 
