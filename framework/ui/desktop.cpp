@@ -59,7 +59,8 @@ public:
     {
         if (!m_typed.isEmpty())
             return m_typed;
-        return selectedFiles().isEmpty() ? QString() : selectedFiles().constFirst();
+        const QStringList files = selectedFiles();
+        return files.isEmpty() ? QString() : files.constFirst();
     }
 
     void accept() override
@@ -138,9 +139,10 @@ public:
         SaveDialog dialog(QApplication::activeWindow(), ToQ(startFolder), FilterText(filters));
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.selectFile(ToQ(defaultName));
-        if (dialog.exec() != QDialog::Accepted || dialog.ChosenPath().isEmpty())
+        const QString path = dialog.exec() == QDialog::Accepted ? dialog.ChosenPath() : QString();
+        if (path.isEmpty())
             return std::nullopt;
-        return dialog.ChosenPath().toStdString();
+        return path.toStdString();
     }
 
     void OpenURL(const std::string& url) override
