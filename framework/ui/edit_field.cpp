@@ -3,6 +3,7 @@
 #include "framework/ui/qt_text_style.h"
 
 #include <QFocusEvent>
+#include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
@@ -24,6 +25,14 @@ protected:
     {
         QPlainTextEdit::focusInEvent(e);
         m_field->RaiseEvent("GotFocus");
+    }
+    // Every paste and drop comes here. Qt 6.4 reads the first of the data's
+    // formats unchecked, and an empty clipboard or a holder that does not
+    // answer gives data with none.
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (source && !source->formats().isEmpty())
+            QPlainTextEdit::insertFromMimeData(source);
     }
 
 private:

@@ -1,8 +1,12 @@
 #include "framework/ui/edit_field.h"
+#include "framework/ui/menu.h"
 
 #include "tests/support/test_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -112,6 +116,28 @@ TEST_F(EditFieldTest, ReadOnlyFieldsTakeNoTyping)
     first->Widget()->setFocus();
     QTest::keyClicks(first->Widget(), "xyz");
     EXPECT_EQ(first->Text().ToUTF8(), "fixed");
+}
+
+// Qt 6.4's text control reads the first of the pasted data's formats
+// unchecked: a clipboard holding no format ended the program.
+TEST_F(EditFieldTest, PastingDataThatHoldsNoFormatChangesNothing)
+{
+    auto edit = fw::New<fw::MenuItem>();
+    auto paste = fw::New<fw::MenuItem>();
+    paste->SetName("EditPaste");
+    edit->Append(paste);
+    auto bar = fw::New<fw::MenuBar>();
+    bar->Append(edit);
+    window->SetMenuBar(bar);
+    first->SetText("hay fever");
+    auto* field = static_cast<QPlainTextEdit*>(first->Widget());
+    field->setFocus();
+    QApplication::clipboard()->setMimeData(new QMimeData);
+    field->paste();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+    window->Widget()->window()->findChild<QAction*>("EditPaste")->trigger();
+    EXPECT_EQ(first->Text().ToUTF8(), "hay fever");
 }
 
 } // namespace
