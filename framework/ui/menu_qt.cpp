@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextEdit>
+#include <algorithm>
+#include <optional>
 
 namespace fw {
 
@@ -79,8 +81,9 @@ struct Editor {
         if (rich) return rich->document()->isUndoAvailable();
         return line && line->isUndoAvailable();
     }
-    // Asking the clipboard is a round trip to the program that holds it.
-    bool Applies(EditCommand c, bool askClipboard) const
+    // Whether the clipboard holds text is given, not asked: asking is a
+    // round trip to the program that holds it.
+    bool Applies(EditCommand c, std::optional<bool> clipboardHasText) const
     {
         if (!Exists())
             return false;
@@ -89,19 +92,22 @@ struct Editor {
         case EditCommand::Cut:
         case EditCommand::Clear: return !ReadOnly() && HasSelection();
         case EditCommand::Copy: return HasSelection();
-        case EditCommand::Paste: return !ReadOnly() && (!askClipboard || ClipboardHasText());
+        case EditCommand::Paste: return !ReadOnly() && clipboardHasText.value_or(true);
         case EditCommand::SelectAll: return HasText();
         case EditCommand::None: return false;
         }
         return false;
     }
     // What hasText() asks, in one question: a holder that does not answer
-    // is waited for once, not once for each format.
+    // is waited for once, not once for each format. Text may name its
+    // charset ("text/plain;charset=utf-8").
     static bool ClipboardHasText()
     {
         const QMimeData* data = QApplication::clipboard()->mimeData();
         const QStringList formats = data ? data->formats() : QStringList();
-        return formats.contains("text/plain") || formats.contains("text/uri-list");
+        return std::any_of(formats.begin(), formats.end(), [](const QString& f) {
+            return f == "text/uri-list" || f == "text/plain" || f.startsWith("text/plain;");
+        });
     }
     void Run(EditCommand c) const
     {
@@ -140,6 +146,8 @@ public:
     EditEnabler(QMenuBar* bar) : QObject(bar)
     {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { Follow(now); });
+        // A change of hands is told without asking the holder anything.
+        connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { m_clipboardHasText.reset(); });
         Follow(QApplication::focusWidget());
     }
     void Add(QAction* action, EditCommand command)
@@ -148,18 +156,23 @@ public:
         Update();
     }
     Editor Target() const { return Editor::Of(m_field); }
-    void Update() { Enable(false); }
+    void Update() { Enable({}); }
     // Only when a menu holding Paste opens, as the clipboard's holder may
-    // keep us waiting.
-    void UpdateAskingTheClipboard() { Enable(true); }
+    // keep us waiting; its answer holds until the clipboard changes hands.
+    void UpdateAskingTheClipboard()
+    {
+        if (!m_clipboardHasText)
+            m_clipboardHasText = Editor::ClipboardHasText();
+        Enable(m_clipboardHasText);
+    }
 
 private:
-    void Enable(bool askClipboard)
+    void Enable(std::optional<bool> clipboardHasText)
     {
         const Editor e = Target();
         for (const auto& item : m_items)
             if (item.action)
-                item.action->setEnabled(e.Applies(item.command, askClipboard));
+                item.action->setEnabled(e.Applies(item.command, clipboardHasText));
     }
     void Follow(QWidget* now)
     {
@@ -193,6 +206,7 @@ private:
     std::vector<Item> m_items;
     QPointer<QWidget> m_field;
     QList<QMetaObject::Connection> m_connections;
+    std::optional<bool> m_clipboardHasText;
 };
 
 void AddItems(const MenuItem& node, QMenu* menu, EditEnabler* enabler)
