@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -30,46 +31,61 @@ QString FilterText(const std::vector<FileFilter>& filters)
     return parts.join(";;");
 }
 
-// Qt's own save dialog reads a name holding '"' as a list of quoted names: it
-// would give back one of them, and judges its Save button by them. A save
-// writes one name, so such a name field's text is taken whole, in the
-// dialog's folder unless it is absolute. Native dialogs give back the name as
-// typed and leave this field empty.
-class SaveDialog : public QFileDialog {
+// Qt's own file dialog reads a name holding '"' as a list of quoted names: it
+// would give back one of them, and judges its button by them. We choose one
+// file, so such a name field's text is taken whole, in the dialog's folder
+// unless it is absolute. Native dialogs give back the name as typed and leave
+// this field empty.
+class FileDialog : public QFileDialog {
 public:
-    SaveDialog(QWidget* parent, const QString& folder, const QString& filter)
-        : QFileDialog(parent, QString(), folder, filter)
+    FileDialog(const QString& folder, const QString& filter, AcceptMode mode)
+        : QFileDialog(QApplication::activeWindow(), QString(), folder, filter)
     {
-        setAcceptMode(QFileDialog::AcceptSave);
+        setAcceptMode(mode);
+        if (mode == AcceptOpen)
+            setFileMode(ExistingFile);
         m_name = findChild<QLineEdit*>("fileNameEdit");
         auto* buttons = findChild<QDialogButtonBox*>("buttonBox");
-        QPushButton* save = buttons ? buttons->button(QDialogButtonBox::Save) : nullptr;
-        if (!m_name || !save)
+        m_button = buttons ? buttons->button(mode == AcceptOpen ? QDialogButtonBox::Open : QDialogButtonBox::Save)
+                           : nullptr;
+        auto* list = findChild<QListView*>("listView");
+        if (!m_name || !m_button || !list)
             return;
-        // Connected after the dialog's own handler, so it has the last word.
-        connect(m_name, &QLineEdit::textChanged, this, [this, save, label = save->text()] {
-            if (const QString path = TypedPath(); !path.isEmpty()) {
-                save->setEnabled(true);
-                save->setText(QFileInfo(path).isDir() ? QFileDialog::tr("&Open") : label);
-            }
-        });
+        m_label = m_button->text();
+        // Connected after the dialog's own handlers, so they have the last
+        // word: the dialog judges its button again on every change of the
+        // name, of the selection and of the folder.
+        connect(m_name, &QLineEdit::textChanged, this, &FileDialog::JudgeButton);
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FileDialog::JudgeButton);
+        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, &FileDialog::JudgeButton);
     }
 
-    QString ChosenPath() const
+    // Shows the dialog; the chosen path, or nothing when it was cancelled.
+    std::optional<std::string> Run()
     {
-        if (!m_typed.isEmpty())
-            return m_typed;
-        const QStringList files = selectedFiles();
-        return files.isEmpty() ? QString() : files.constFirst();
+        if (exec() != Accepted)
+            return std::nullopt;
+        const QStringList files = m_typed.isEmpty() ? selectedFiles() : QStringList{m_typed};
+        if (files.isEmpty() || files.constFirst().isEmpty())
+            return std::nullopt;
+        return files.constFirst().toStdString();
     }
 
     void accept() override
     {
         const QString path = TypedPath();
+        const QFileInfo info(path);
         if (path.isEmpty()) {
             QFileDialog::accept();
-        } else if (QFileInfo(path).isDir()) {
-            setDirectory(path); // as the dialog does with a folder's name
+        } else if (info.isDir()) {
+            // As the dialog does with a folder's name; the button then
+            // follows the emptied field.
+            setDirectory(path);
+            m_name->clear();
+        } else if (acceptMode() == AcceptOpen && !info.exists()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1\nFile not found.\nPlease verify the correct file name was given.")
+                                     .arg(info.fileName()));
         } else {
             m_typed = path;
             QDialog::accept();
@@ -85,7 +101,23 @@ private:
         return directory().absoluteFilePath(m_name->text());
     }
 
+    void JudgeButton()
+    {
+        const QString path = TypedPath();
+        if (path.isEmpty())
+            return;
+        const QFileInfo info(path);
+        if (acceptMode() == AcceptOpen) {
+            m_button->setEnabled(info.exists());
+        } else {
+            m_button->setEnabled(true);
+            m_button->setText(info.isDir() ? tr("&Open") : m_label);
+        }
+    }
+
     QLineEdit* m_name = nullptr;
+    QPushButton* m_button = nullptr;
+    QString m_label;
     QString m_typed;
 };
 
@@ -122,11 +154,7 @@ public:
     std::optional<std::string> OpenFileDialog(const std::vector<FileFilter>& filters,
                                               const std::string& startFolder) override
     {
-        const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                          ToQ(startFolder), FilterText(filters));
-        if (path.isEmpty())
-            return std::nullopt;
-        return path.toStdString();
+        return FileDialog(ToQ(startFolder), FilterText(filters), QFileDialog::AcceptOpen).Run();
     }
 
     std::optional<std::string> SaveFileDialog(const std::vector<FileFilter>& filters,
@@ -136,13 +164,10 @@ public:
         // No default suffix and no replace question: a native dialog adds the
         // suffix only after it has returned, so its question would be about
         // another name than the one written. The caller asks instead.
-        SaveDialog dialog(QApplication::activeWindow(), ToQ(startFolder), FilterText(filters));
+        FileDialog dialog(ToQ(startFolder), FilterText(filters), QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.selectFile(ToQ(defaultName));
-        const QString path = dialog.exec() == QDialog::Accepted ? dialog.ChosenPath() : QString();
-        if (path.isEmpty())
-            return std::nullopt;
-        return path.toStdString();
+        return dialog.Run();
     }
 
     void OpenURL(const std::string& url) override

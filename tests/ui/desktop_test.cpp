@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -6,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "framework/ui/desktop.h"
@@ -37,19 +39,30 @@ TEST(QtDesktop, ReturnPressesTheDefaultButtonThatTheCodeChooses)
     fw::SetDesktop(unscripted);
 }
 
-// Qt's own save dialog: a typed name comes back as typed when Save is
-// pressed, with no question about an existing file and no suffix added, for
-// the save to ask about the name it writes. Quotes are part of the name, not
-// a list of names. A question is answered No; two seconds on, the dialog is
-// cancelled.
-TEST(QtDesktop, SaveDialogReturnsTheTypedNameAndAsksNothing)
+// Qt's own file dialogs: a typed name comes back as typed when the button is
+// pressed, also after a change of folder, with no question about an existing
+// file and no suffix added, for the save to ask about the name it writes.
+// Quotes are part of the name, not a list of names; a quoted folder's name
+// enters the folder and empties the field. A question is answered No; two
+// seconds on, the dialog is cancelled.
+TEST(QtDesktop, FileDialogsReturnTheTypedNameAndAskNothing)
 {
     test_support::ScratchFolder folder;
-    test_support::WriteBytes(folder / "answers", "old");
-    test_support::WriteBytes(folder / "best", "old");
+    for (const char* file : {"answers", "best", "my \"best\" answers.vqa"})
+        test_support::WriteBytes(folder / file, "old");
+    std::filesystem::create_directory(folder / "my \"dir\"");
     fw::Desktop* const unscripted = fw::SetDesktop(nullptr);
-    for (const std::string typed : {"answers", "notes", "my \"best\" answers", "a\""}) {
-        bool named = false;
+    struct Case {
+        bool open;
+        std::vector<QString> typed;
+        std::string chosen;
+    };
+    for (const auto& [open, typed, chosen] :
+         {Case{false, {"answers"}, "answers"}, Case{false, {"notes"}, "notes"},
+          Case{false, {"my \"best\" answers"}, "my \"best\" answers"}, Case{false, {"a\""}, "a\""},
+          Case{false, {"my \"dir\"", "x"}, "my \"dir\"/x"},
+          Case{true, {"my \"best\" answers.vqa"}, "my \"best\" answers.vqa"}}) {
+        size_t step = 0;
         bool asked = false;
         int ticks = 0;
         QTimer timer;
@@ -58,20 +71,27 @@ TEST(QtDesktop, SaveDialogReturnsTheTypedNameAndAsksNothing)
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 asked = true;
                 box->done(QMessageBox::No);
-            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !named) {
-                named = true;
-                if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
-                    name->setText(QString::fromStdString(typed));
-                QPushButton* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
-                QMetaObject::invokeMethod(save, "click", Qt::QueuedConnection);
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && step < typed.size()) {
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                auto* buttons = dialog->findChild<QDialogButtonBox*>();
+                ASSERT_TRUE(name && buttons) << "not Qt's own dialog";
+                EXPECT_TRUE(step == 0 || name->text().isEmpty()) << "a folder entered keeps its name";
+                name->setText(typed[step++]);
+                const QString here = dialog->directory().path();
+                dialog->setDirectory(QDir::rootPath());
+                dialog->setDirectory(here);
+                QPushButton* button = buttons->button(open ? QDialogButtonBox::Open : QDialogButtonBox::Save);
+                QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
             } else if (dialog && ++ticks > 200) {
                 dialog->reject();
             }
         });
         timer.start(10);
-        const auto path = fw::CurrentDesktop().SaveFileDialog({{"QELM QnA (UTF8)", {".vqa"}}}, folder.Path(), "x.vqa");
-        EXPECT_FALSE(asked) << typed;
-        EXPECT_EQ(path, folder / typed);
+        const std::vector<fw::FileFilter> filters = {{"QELM QnA (UTF8)", {".vqa"}}};
+        const auto path = open ? fw::CurrentDesktop().OpenFileDialog(filters, folder.Path())
+                               : fw::CurrentDesktop().SaveFileDialog(filters, folder.Path(), "x.vqa");
+        EXPECT_FALSE(asked) << chosen;
+        EXPECT_EQ(path, folder / chosen);
     }
     fw::SetDesktop(unscripted);
 }
