@@ -1,11 +1,33 @@
 #include "framework/ui/canvas.h"
 
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
 #include <QRect>
 #include <QWidget>
 
 namespace fw {
 
-Canvas::Canvas() : RectControl(new QWidget) {}
+namespace {
+
+// Declared colours were chosen for a light window: the black of a label on a
+// dark desktop theme's window is barely legible. Under such a palette (its
+// window darker than its text) the canvas takes the window colour of Qt's own
+// palette, so what is drawn on it reads as designed; under a light one it
+// draws nothing and the window shows through, as before.
+class CanvasWidget : public QWidget {
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const QPalette& p = palette();
+        if (p.color(QPalette::Window).lightness() < p.color(QPalette::WindowText).lightness())
+            QPainter(this).fillRect(event->rect(), QColor(0xef, 0xef, 0xef));
+    }
+};
+
+} // namespace
+
+Canvas::Canvas() : RectControl(new CanvasWidget) {}
 
 void Canvas::Scroll(int deltaX, int deltaY, int left, int top, int width, int height, bool scrollControls)
 {
