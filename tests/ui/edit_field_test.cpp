@@ -122,11 +122,10 @@ TEST_F(EditFieldTest, ReadOnlyFieldsTakeNoTyping)
 // unchecked: a clipboard holding no format ended the program.
 TEST_F(EditFieldTest, PastingDataThatHoldsNoFormatChangesNothing)
 {
-    auto edit = fw::New<fw::MenuItem>();
-    auto paste = fw::New<fw::MenuItem>();
+    auto bar = fw::New<fw::MenuBar>();
+    auto edit = fw::New<fw::MenuItem>(), paste = fw::New<fw::MenuItem>();
     paste->SetName("EditPaste");
     edit->Append(paste);
-    auto bar = fw::New<fw::MenuBar>();
     bar->Append(edit);
     window->SetMenuBar(bar);
     first->SetText("hay fever");
@@ -136,7 +135,7 @@ TEST_F(EditFieldTest, PastingDataThatHoldsNoFormatChangesNothing)
     field->paste();
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
-    window->Widget()->window()->findChild<QAction*>("EditPaste")->trigger();
+    field->window()->findChild<QAction*>("EditPaste")->trigger();
     EXPECT_EQ(first->Text().ToUTF8(), "hay fever");
 }
 
