@@ -58,7 +58,7 @@ TEST(QtDesktop, FileDialogsReturnTheTypedNameAndAskNothing)
                                      "my \"best\" answers.vqa"}) {
         const QStringList typed = QString::fromStdString(chosen).split('/');
         const bool open = chosen.ends_with(".vqa");
-        size_t step = 0;
+        qsizetype step = 0;
         bool asked = false;
         int ticks = 0;
         QTimer timer;
@@ -67,7 +67,7 @@ TEST(QtDesktop, FileDialogsReturnTheTypedNameAndAskNothing)
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 asked = true;
                 box->done(QMessageBox::No);
-            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && step < size_t(typed.size())) {
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && step < typed.size()) {
                 auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
                 auto* buttons = dialog->findChild<QDialogButtonBox*>();
                 ASSERT_TRUE(name && buttons) << "not Qt's own dialog";

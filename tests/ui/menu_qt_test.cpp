@@ -146,20 +146,19 @@ TEST_F(QtMenuBarTest, TypingAndMovingTheFocusAskTheClipboardNothing)
     EXPECT_TRUE(Action("EditPaste")->isEnabled());
 
     auto* menu = qbar->findChild<QMenu*>("EditMenu");
-    for (int opening = 0; opening < 2; ++opening) {
-        menu->popup({0, 0});
-        EXPECT_FALSE(Action("EditPaste")->isEnabled()); // nothing to paste
-        menu->hide();
+    for (const bool text : {false, true}) {
+        if (text) { // text that names its charset is text
+            data = new CountingData;
+            data->setData("text/plain;charset=utf-8", "pollen");
+            QApplication::clipboard()->setMimeData(data);
+        }
+        for (int opening = 0; opening < 2; ++opening) {
+            menu->popup({0, 0});
+            EXPECT_EQ(Action("EditPaste")->isEnabled(), text);
+            menu->hide();
+        }
+        EXPECT_EQ(data->asked, 1);
     }
-    EXPECT_EQ(data->asked, 1);
-
-    data = new CountingData;
-    data->setData("text/plain;charset=utf-8", "pollen");
-    QApplication::clipboard()->setMimeData(data);
-    menu->popup({0, 0});
-    EXPECT_TRUE(Action("EditPaste")->isEnabled());
-    EXPECT_EQ(data->asked, 1);
-    menu->hide();
 }
 
 } // namespace
